@@ -1,0 +1,57 @@
+#pragma once
+// The .dat layout: writing it whole, reading it whole, the short password
+// read before a full one, and the check made before merging.
+
+#include <string>
+#include <string_view>
+
+#include "storage/database.h"
+#include "storage/safe_file.h"
+
+namespace vorlane {
+
+inline constexpr const char* kFormatVersion = "1.03";
+inline constexpr const char* kIdentification = "Vorlane";
+
+// A database with no name takes the file's name (without folder) first.
+std::string EncodeDatabase(Database& db, const std::string& fileName, bool searchListOnly = false);
+
+enum class ReadStatus { Loaded, WrongIdentification, ReadError };
+
+// Fills out from scratch. On anything but Loaded, out is left empty-handed
+// and the caller falls back to a new database.
+ReadStatus DecodeDatabase(std::string_view bytes, const std::string& fileName, Database& out);
+
+// The two scrambled passwords, from the first four values.
+bool DecodePasswords(std::string_view bytes, std::string& readPassword, std::string& savePassword);
+
+// Labels and scrambled passwords must match exactly.
+bool CheckMergeCompatible(const Database& open, std::string_view otherBytes);
+
+enum class MergeStatus { Merged, Incompatible, WrongIdentification, ReadError };
+
+// All or nothing: the other file is read whole first; only when it parsed
+// are its records appended and its header values taken over.
+MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName);
+
+// Encodes, writes safely and confirms the written file parses.
+FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly = false);
+
+std::string BaseName(const std::string& path);
+
+// Ingredients block <-> grid cells. Cells are [column][row].
+struct IngredientsTable {
+    int columns = 4;
+    int rows = 100;
+    struct Cell {
+        int column;
+        int row;
+        std::string text;
+        bool operator==(const Cell&) const = default;
+    };
+    std::vector<Cell> cells;  // non-empty cells, rows first then columns
+};
+std::string EncodeIngredients(const IngredientsTable& table);
+IngredientsTable DecodeIngredients(std::string_view block);
+
+}  // namespace vorlane

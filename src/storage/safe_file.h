@@ -1,0 +1,42 @@
+#pragma once
+// Reading whole files, and writing them so that a failed write never
+// damages what was there before.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace vorlane {
+
+struct FileResult {
+    bool ok = false;
+    std::string error;  // why it failed, for the person
+};
+
+// The system calls a safe write makes, so tests can make any one of them fail.
+class FileSystemOps {
+public:
+    virtual ~FileSystemOps() = default;
+    virtual int open(const char* path, int flags, mode_t mode);
+    virtual ssize_t write(int fd, const void* data, size_t size);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char* from, const char* to);
+    virtual int unlink(const char* path);
+    static FileSystemOps& system();
+};
+
+// Refuses files larger than maxBytes before allocating anything.
+FileResult ReadWholeFile(const std::string& path, std::string& bytes,
+                         std::size_t maxBytes = std::size_t{4} << 30);
+
+// Writes a temporary file beside path, checks every write, flushes it to
+// disk, reads it back and hands the bytes to verify (when given), and only
+// then renames it over path. On failure the old file is untouched and the
+// temporary file is gone.
+FileResult WriteFileSafely(const std::string& path, std::string_view bytes,
+                           const std::function<bool(std::string_view)>& verify = {},
+                           FileSystemOps& ops = FileSystemOps::system());
+
+}  // namespace vorlane
