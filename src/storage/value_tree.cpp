@@ -73,7 +73,7 @@ public:
 private:
     std::vector<TreeItem> readItems(std::int32_t count, int depth) {
         if (count < 0) throw ReadError("Invalid tree item count");
-        if (depth >= kMaxTreeDepth) throw ReadError("Tree too deep");
+        if (count > 0 && depth >= kMaxTreeDepth) throw ReadError("Tree too deep");
         // Every item record takes at least 25 bytes.
         if (static_cast<std::size_t>(count) > reader_.remaining() / 25) throw ReadError("Tree item count too large");
         std::vector<TreeItem> items;
@@ -81,7 +81,7 @@ private:
         for (std::int32_t i = 0; i < count; ++i) {
             std::int32_t size = reader_.getInt32();
             if (size < 25) throw ReadError("Invalid tree item size");
-            std::size_t recordEnd = reader_.position() - 4 + static_cast<std::size_t>(size);
+            std::size_t recordEnd = reader_.position() + static_cast<std::size_t>(size);
             reader_.getBytes(20);  // image, selected, state, overlay, data
             std::int32_t childCount = reader_.getInt32();
             std::uint8_t length = reader_.getByte();
