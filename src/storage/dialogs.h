@@ -1,0 +1,35 @@
+#pragma once
+// The one way the program's rules talk to the person. The windowed program
+// answers with real message boxes and choosers; tests answer from a script.
+
+#include <optional>
+#include <string>
+
+namespace vorlane {
+
+enum class Answer { Yes, No, Cancel };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void Information(const std::string& text) = 0;
+    virtual void Error(const std::string& text) = 0;
+    virtual bool AskYesNo(const std::string& question) = 0;
+    virtual Answer AskYesNoCancel(const std::string& question) = 0;
+
+    // A one-line prompt. Cancelling gives back defaultText. hidden: the
+    // typed characters are not shown (passwords).
+    virtual std::string Prompt(const std::string& caption, const std::string& prompt,
+                               const std::string& defaultText, bool hidden = false) = 0;
+
+    // filter in the form "Vorlane File|*.dat" (pairs separated by '|').
+    // nullopt when the person chose nothing.
+    virtual std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
+                                                        const std::string& initialDir) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
+                                                        const std::string& defaultExtension,
+                                                        const std::string& initialDir) = 0;
+};
+
+}  // namespace vorlane
