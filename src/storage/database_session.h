@@ -58,7 +58,8 @@ public:
     // quietIfUnreadable: start-up skips a file it cannot open without a word.
     void OpenDatabaseFile(const std::string& name, bool quietIfUnreadable = false);
     void NewCommand();
-    void SaveCommand();
+    // Returns true when the file was written.
+    bool SaveCommand();
     // Returns true when the database was written under a name.
     bool SaveAsCommand();
     // The other windows' "Save Database": edits were already written back.
@@ -72,12 +73,15 @@ public:
 
     Dialogs& dialogs() { return dialogs_; }
 
+    // The screen's edits into the current record, and the current record onto the screen.
+    void WriteBackCurrent();
+    void ShowCurrentRecord();
+    void NotifyStateChanged() { stateChanged(); }
+
 private:
     bool writeTo(const std::string& path);
     void fallBackToNew();
     void startNewDatabase();
-    void writeBack();
-    void show();
     void stateChanged();
 
     Dialogs& dialogs_;

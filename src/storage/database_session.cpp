@@ -1,0 +1,296 @@
+#include "storage/database_session.h"
+
+#include <filesystem>
+
+#include "storage/database_file.h"
+#include "storage/new_record.h"
+#include "storage/safe_file.h"
+#include "storage/scramble.h"
+#include "storage/value_tree.h"
+
+namespace vorlane {
+
+namespace fs = std::filesystem;
+
+std::string DataFolders::Find(const std::string& fileName) const {
+    for (const std::string& dir : {user, shipped}) {
+        if (dir.empty()) continue;
+        std::error_code ec;
+        fs::path candidate = fs::path(dir) / fileName;
+        if (fs::is_regular_file(candidate, ec)) return candidate.string();
+    }
+    return {};
+}
+
+DatabaseSession::DatabaseSession(Dialogs& dialogs, DataFolders folders, std::function<std::string()> today)
+    : dialogs_(dialogs), folders_(std::move(folders)), today_(today ? std::move(today) : TodayText) {
+    ResetToDefaults();
+}
+
+void DatabaseSession::WriteBackCurrent() {
+    if (screen_ && currentIndex >= 0 && currentIndex < static_cast<int>(db_.records.size())) screen_->WriteBack();
+}
+
+void DatabaseSession::ShowCurrentRecord() {
+    if (screen_ && currentIndex >= 0 && currentIndex < static_cast<int>(db_.records.size())) screen_->ShowCurrent();
+}
+
+void DatabaseSession::stateChanged() {
+    if (screen_) screen_->SessionStateChanged();
+}
+
+ItemRecord DatabaseSession::MakeRecord() const { return MakeNewRecord(db_.records, today_()); }
+
+void DatabaseSession::AppendNewRecord() {
+    db_.records.push_back(MakeRecord());
+    currentIndex = static_cast<int>(db_.records.size()) - 1;
+}
+
+void DatabaseSession::ResetToDefaults() {
+    db_.labels = DefaultLabels();
+    for (int n = 1; n <= kDescriptionCount; ++n) {
+        std::string& block = db_.valueTrees[static_cast<std::size_t>(n - 1)];
+        block.clear();
+        std::string fileName = "description" + std::to_string(n) + ".def";
+        std::string path = folders_.Find(fileName);
+        if (path.empty()) {
+            dialogs_.Error("Cannot open file \"" + fileName + "\". No such file or directory.");
+            continue;
+        }
+        std::string text;
+        FileResult read = ReadWholeFile(path, text, 16u << 20);
+        if (!read.ok) {
+            dialogs_.Error(read.error);
+            continue;
+        }
+        // Normalised through a tree so the block always has the program's own form.
+        block = TreeToText(ParseTreeText(text));
+    }
+}
+
+void DatabaseSession::startNewDatabase() {
+    db_.records.clear();
+    db_.records.push_back(MakeRecord());
+    fileName_.clear();
+    loaded_ = true;
+    currentIndex = 0;
+}
+
+void DatabaseSession::RunStartup(const std::string& lastFile) {
+    started_ = true;
+    fileName_ = lastFile;
+    if (!fileName_.empty()) {
+        std::string name = fileName_;
+        if (dialogs_.AskYesNo("Would you like to open the file " + name + " ?"))
+            OpenDatabaseFile(name, true);
+        else
+            fileName_.clear();
+    }
+    if (loaded_) saveEnabled_ = !fileName_.empty();
+    recordListChanged = true;
+    currentIndex = -1;
+    EnsureDatabase();
+    stateChanged();
+}
+
+void DatabaseSession::EnsureDatabase() {
+    if (loaded_ && !db_.records.empty()) {
+        if (currentIndex < 0) currentIndex = 0;
+        if (currentIndex >= static_cast<int>(db_.records.size())) currentIndex = static_cast<int>(db_.records.size()) - 1;
+    } else {
+        startNewDatabase();
+    }
+    ShowCurrentRecord();
+}
+
+void DatabaseSession::OpenCommand() {
+    if (!dialogs_.AskYesNo("Changes made since last save will be lost. Open new file anyway ?")) return;
+    auto chosen = dialogs_.ChooseFileToOpen("Open File", kDatabaseFilter, folders_.user);
+    if (!chosen || chosen->empty()) return;
+    OpenDatabaseFile(*chosen);
+}
+
+void DatabaseSession::OpenDatabaseFile(const std::string& name, bool quietIfUnreadable) {
+    // Read first: a file the system cannot open leaves the open database as it was.
+    std::string bytes;
+    FileResult read = ReadWholeFile(name, bytes);
+    if (!read.ok) {
+        if (!quietIfUnreadable) dialogs_.Error(read.error);
+        else fileName_.clear();
+        return;
+    }
+    const std::string notValid = name + " is not a valid Vorlane file.  A new database will be created.";
+
+    ResetToDefaults();
+    std::string readPw, savePw;
+    if (!DecodePasswords(bytes, readPw, savePw)) {
+        loaded_ = false;
+        dialogs_.Error(notValid);
+        fallBackToNew();
+        return;
+    }
+    std::string plainRead = Unscramble(readPw);
+    bool readOk = true;
+    if (!plainRead.empty())
+        readOk = dialogs_.Prompt("Enter Read Password", "Please Enter Read Password", "", true) == plainRead;
+
+    savePermission_ = false;
+    std::string plainSave = Unscramble(savePw);
+    if (!plainSave.empty())
+        savePermission_ = dialogs_.Prompt("Enter Save Password", "Please Enter Save Password", "", true) == plainSave;
+    else
+        savePermission_ = true;
+    if (!savePermission_)
+        dialogs_.Error(
+            "You have entered an incorrect save password.  You will be able to view the database, but you will "
+            "not be able to save it.");
+    if (!readOk) {
+        dialogs_.Error("You have entered an incorrect password.  A new database will be created.");
+        loaded_ = false;
+        fallBackToNew();
+        return;
+    }
+
+    Database loadedDb;
+    if (DecodeDatabase(bytes, name, loadedDb) == ReadStatus::Loaded) {
+        db_ = std::move(loadedDb);
+        // A file without records still opens; a database always has one.
+        if (db_.records.empty()) db_.records.push_back(MakeRecord());
+        loaded_ = true;
+        fileName_ = name;
+        saveEnabled_ = true;
+        mergeEnabled_ = true;
+        recordListChanged = true;
+        currentIndex = 0;
+        stateChanged();
+        ShowCurrentRecord();
+        dialogs_.Information(name + " opened.");
+        return;
+    }
+    dialogs_.Error(notValid);
+    fallBackToNew();
+}
+
+void DatabaseSession::fallBackToNew() {
+    saveEnabled_ = false;
+    fileName_.clear();
+    db_ = Database{};
+    savePermission_ = true;
+    loaded_ = false;
+    currentIndex = -1;
+    ResetToDefaults();
+    EnsureDatabase();
+    stateChanged();
+}
+
+void DatabaseSession::NewCommand() {
+    Answer answer = dialogs_.AskYesNoCancel("Would you like to save the current database before you create a new one ?");
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Yes) {
+        if (saveEnabled_) SaveCommand();
+        else SaveAsCommand();
+    }
+    fallBackToNew();
+}
+
+bool DatabaseSession::writeTo(const std::string& path) {
+    FileResult result = SaveDatabaseFile(db_, path);
+    if (!result.ok) dialogs_.Error(result.error);
+    return result.ok;
+}
+
+bool DatabaseSession::SaveCommand() {
+    if (!savePermission_) {
+        dialogs_.Information(kNoSavePermission);
+        return false;
+    }
+    if (fileName_.empty()) return false;  // never write to an empty name
+    WriteBackCurrent();
+    bool ok = writeTo(fileName_);
+    ShowCurrentRecord();
+    if (ok) dialogs_.Information("File Saved");
+    return ok;
+}
+
+void DatabaseSession::QuickSave() {
+    if (!savePermission_) {
+        dialogs_.Information(kNoSavePermission);
+        return;
+    }
+    if (fileName_.empty()) return;
+    if (writeTo(fileName_)) dialogs_.Information("File Saved");
+}
+
+bool DatabaseSession::SaveAsCommand() {
+    if (!savePermission_) {
+        dialogs_.Information(kNoSavePermission);
+        return false;
+    }
+    std::string name;
+    for (;;) {
+        auto chosen = dialogs_.ChooseFileToSave("Save As", kDatabaseFilter, ".dat", folders_.user);
+        if (!chosen || chosen->empty()) return false;
+        name = *chosen;
+        if (name.find('.') == std::string::npos) name += ".dat";
+        std::error_code ec;
+        if (fs::exists(name, ec) && !dialogs_.AskYesNo(name + " already exists.  Do you want to overwrite it ?"))
+            continue;
+        break;
+    }
+    WriteBackCurrent();
+    if (!writeTo(name)) {
+        ShowCurrentRecord();
+        return false;
+    }
+    fileName_ = name;
+    ShowCurrentRecord();
+    saveEnabled_ = true;
+    if (db_.info[InfoDatabaseName].empty()) db_.info[InfoDatabaseName] = BaseName(name);
+    stateChanged();
+    dialogs_.Information("File Saved as " + name);
+    return true;
+}
+
+void DatabaseSession::MergeCommand() {
+    auto chosen = dialogs_.ChooseFileToOpen("Merge with File", kDatabaseFilter, folders_.user);
+    if (!chosen || chosen->empty()) return;
+    std::string bytes;
+    FileResult read = ReadWholeFile(*chosen, bytes);
+    if (!read.ok) {
+        dialogs_.Error(read.error);
+        return;
+    }
+    switch (MergeDatabase(db_, bytes, *chosen)) {
+        case MergeStatus::Merged:
+            dialogs_.Information("Merge Sucessful !");
+            break;
+        case MergeStatus::Incompatible:
+            dialogs_.Information(
+                "Sorry, the files could not be merged because they are incompatible or they use different "
+                "passowrds.");
+            break;
+        case MergeStatus::WrongIdentification:
+            dialogs_.Error(*chosen + " is not a valid Vorlane file.  Nothing was merged.");
+            break;
+        case MergeStatus::ReadError:
+            // Nothing was appended; say so rather than leave the person guessing.
+            dialogs_.Error(*chosen + " could not be merged: the file is damaged.  Nothing was changed.");
+            break;
+    }
+    loaded_ = true;
+    stateChanged();
+}
+
+bool DatabaseSession::ConfirmExit() {
+    if (!savePermission_) return true;
+    for (;;) {
+        Answer answer = dialogs_.AskYesNoCancel(
+            "Changes made since last save will be lost. Would you like to save before exiting ?");
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::No) return true;
+        // A failed save asks again rather than lose the edits.
+        if (!fileName_.empty() ? SaveCommand() : SaveAsCommand()) return true;
+    }
+}
+
+}  // namespace vorlane
