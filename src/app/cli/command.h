@@ -1,0 +1,36 @@
+#pragma once
+// What every vorlane-cli command is made of, and how commands fail.
+
+#include <ostream>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlane::cli {
+
+enum ExitStatus { kExitOk = 0, kExitUsage = 1, kExitFileProblem = 2 };
+
+// A file that cannot be read, is not a database, or cannot be written.
+// The message is shown to the person as it is, after the program's name.
+class FileProblem : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments;  // as shown in the usage, e.g. "IN OUT"
+    std::size_t argumentCount;
+    std::string_view summary;
+    void (*run)(const std::vector<std::string>& arguments, std::ostream& out);
+};
+
+void RunDump(const std::vector<std::string>& arguments, std::ostream& out);
+void RunResave(const std::vector<std::string>& arguments, std::ostream& out);
+void RunInfo(const std::vector<std::string>& arguments, std::ostream& out);
+
+std::span<const Command> Commands();
+
+}  // namespace vorlane::cli

@@ -1,0 +1,17 @@
+#include "app/cli/command.h"
+
+#include <array>
+
+namespace vorlane::cli {
+
+namespace {
+constexpr std::array kCommands = {
+    Command{"dump", "FILE", 1, "print the whole database as JSON", RunDump},
+    Command{"resave", "IN OUT", 2, "read IN and write it unchanged to OUT", RunResave},
+    Command{"info", "FILE", 1, "print record count, name, labels and whether passwords are set", RunInfo},
+};
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+}  // namespace vorlane::cli
