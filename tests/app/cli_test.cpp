@@ -241,3 +241,46 @@ TEST_F(UsageTest, HelpGoesToStandardOutput) {
 
 }  // namespace
 }  // namespace vorlane::cli::test
+
+// ---- sort ----
+
+namespace vorlane::cli::test {
+namespace {
+
+class SortTest : public CliTest {};
+
+TEST_F(SortTest, WritesTheRecordsInKeyOrderAndKeepsTies) {
+    Database db;
+    const char* paid[] = {"$10.00", "9.50", "", "$10", "abc"};
+    for (int i = 0; i < 5; ++i) {
+        db.records.push_back(ItemRecord{});
+        db.records.back().Name = "wine " + std::to_string(i);
+        db.records.back().Details[1] = paid[i];
+    }
+    ASSERT_TRUE(SaveDatabaseFile(db, Path("in.dat")).ok);
+    CliResult result = Run({"sort", Path("in.dat"), "12", Path("out.dat")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    Database sorted;
+    ASSERT_EQ(DecodeDatabase(ReadBytes(Path("out.dat")), "out.dat", sorted), ReadStatus::Loaded);
+    std::vector<std::string> names;
+    for (const auto& r : sorted.records) names.push_back(r.Name);
+    // "" and "abc" are both 0; "$10.00" and "$10" tie and keep their order.
+    EXPECT_EQ(names, (std::vector<std::string>{"wine 2", "wine 4", "wine 1", "wine 0", "wine 3"}));
+}
+
+TEST_F(SortTest, RefusesKeysOutsideTheRange) {
+    Database db;
+    db.records.push_back(ItemRecord{});
+    ASSERT_TRUE(SaveDatabaseFile(db, Path("in.dat")).ok);
+    for (const char* key : {"0", "22", "x", "1x", ""}) {
+        CliResult result = Run({"sort", Path("in.dat"), key, Path("out.dat")});
+        EXPECT_EQ(result.exitCode, 1) << key;
+        EXPECT_TRUE(IsOneLine(result.err)) << key;
+        EXPECT_FALSE(std::filesystem::exists(Path("out.dat")));
+    }
+    CliResult bad = Run({"sort", Path("missing.dat"), "21", Path("out.dat")});
+    EXPECT_EQ(bad.exitCode, 2);
+}
+
+}  // namespace
+}  // namespace vorlane::cli::test

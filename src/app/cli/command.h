@@ -19,6 +19,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Arguments of the right count but the wrong form.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 struct Command {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage, e.g. "IN OUT"
@@ -30,6 +36,7 @@ struct Command {
 void RunDump(const std::vector<std::string>& arguments, std::ostream& out);
 void RunResave(const std::vector<std::string>& arguments, std::ostream& out);
 void RunInfo(const std::vector<std::string>& arguments, std::ostream& out);
+void RunSort(const std::vector<std::string>& arguments, std::ostream& out);
 
 std::span<const Command> Commands();
 

@@ -85,6 +85,9 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         command->run(rest, out);
         out.flush();
         if (!out) throw FileProblem("could not write to standard output");
+    } catch (const UsageError& e) {
+        Complain(err, std::string(kProgram) + ": " + e.what());
+        return kExitUsage;
     } catch (const FileProblem& e) {
         Complain(err, std::string(kProgram) + ": " + e.what());
         return kExitFileProblem;
