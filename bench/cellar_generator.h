@@ -1,0 +1,33 @@
+#pragma once
+// Synthetic wine cellars for benchmarks, tests and the bundled sample.
+// The same count, seed and options always give the same database.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "storage/database.h"
+
+namespace vorlane {
+
+struct GeneratorOptions {
+    // Folder holding description1.def ... description10.def; the records'
+    // description values are picked from these trees.
+    std::string dataDir = DefaultDataDir();
+    // Texts sized like a collector's who has kept notes for years: long
+    // tasting notes, many keywords and links, a fuller bottle table.
+    bool large = false;
+
+    // The data folder of the source tree this was built from.
+    static std::string DefaultDataDir();
+};
+
+// Throws std::runtime_error when a value-tree file cannot be read.
+Database GenerateCellar(std::size_t count, std::uint32_t seed, const GeneratorOptions& options = {});
+
+// The value path ("Pauillac : Bordeaux : France") of every item of a value
+// tree given in text form, in depth-first order.
+std::vector<std::string> TreePaths(const std::string& treeText);
+
+}  // namespace vorlane
