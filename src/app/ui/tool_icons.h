@@ -1,0 +1,18 @@
+#pragma once
+// The toolbar pictures, drawn rather than shipped so they scale cleanly and
+// read the same under every style.
+
+#include <QIcon>
+
+namespace vorlane {
+
+enum class ToolIcon {
+    PreviousRecord, NextRecord, PreviousSearch, NextSearch,
+    NewRecord, CopyRecord, DeleteRecord, InsertRecord, Sort, Related,
+    PrintScreen, Search, Album, Graph, Spreadsheet, Report,
+    Calculator, Calendar, CdPlayer, Save, Help, Exit,
+};
+
+QIcon MakeToolIcon(ToolIcon kind);
+
+}  // namespace vorlane

@@ -1,0 +1,232 @@
+#include "editor/ui/tview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/help_window.h"
+#include "app/ui/text_codec.h"
+#include "app/ui/text_guard.h"
+#include "storage/app_settings.h"
+
+namespace vorlane {
+
+class TView::Busy {
+public:
+    explicit Busy(TView* view) : view_(view) { ++view_->busy_; }
+    ~Busy() {
+        if (--view_->busy_ == 0 && view_->activationPending_) {
+            view_->activationPending_ = false;
+            if (view_->isActiveWindow()) view_->activated();
+        }
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    TView* view_;
+};
+
+TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget* parent)
+    : QMainWindow(parent), session_(session), dialogs_(dialogs), paths_(std::move(paths)), commands_(session) {
+    setObjectName(QStringLiteral("TView"));
+    guard_ = new TextGuard([this](const QString& refused) { refuseCharacter(refused); }, this);
+    pickRelated_ = [this](const QString& caption, const std::vector<PickItem>& items) {
+        return PickRelated(this, caption, items);
+    };
+
+    buildMenus();
+    buildToolBar();
+    buildControls();
+    statusBar();
+    applyLabels();
+    SetReadOnlyState(false);
+    setWindowTitle(QStringLiteral("Untitled"));
+
+    const WindowSize size = ReadWindowSize(paths_.settingsFile, WindowKind::MainView);
+    resize(size.width, size.height);
+
+    session_.SetScreen(this);
+}
+
+TView::~TView() { session_.SetScreen(nullptr); }
+
+// ---- RecordScreen ----
+
+void TView::WriteBack() { SaveRecord(session_.currentIndex); }
+
+void TView::ShowCurrent() {
+    GetRecord(session_.currentIndex);
+    updateCommandStates();
+}
+
+void TView::SessionStateChanged() { updateCommandStates(); }
+
+// ---- becoming active and leaving ----
+
+void TView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    if (isActiveWindow()) {
+        if (inActivation_) return;  // a box shown by the activation itself closed
+        if (busy_ > 0) {
+            activationPending_ = true;
+            return;
+        }
+        // Coming back from another program (or from reading the help) is not
+        // a change between the program's own windows.
+        if (leftProgram_ && session_.started()) {
+            leftProgram_ = false;
+            return;
+        }
+        activated();
+    } else {
+        QWidget* now = QApplication::activeWindow();
+        leftProgram_ = now == nullptr || qobject_cast<HelpWindow*>(now) != nullptr;
+        deactivated();
+    }
+}
+
+void TView::activated() {
+    inActivation_ = true;
+    Busy busy(this);
+    if (!session_.started()) {
+        StartupSettings settings = ReadStartupSettings(paths_.settingsFile);
+        view_.columns = settings.columns;
+        view_.widths = settings.widths;
+        view_.shortDescriptions = settings.shortDescriptions;
+        shortDescriptions_->setChecked(settings.shortDescriptions);
+        if (startupFile_.empty()) {
+            session_.RunStartup(settings.lastFile);
+        } else {
+            session_.RunStartup({});
+            session_.OpenDatabaseFile(startupFile_);
+        }
+    }
+    applyLabels();
+    commands_.ClearClipboard();
+    session_.EnsureDatabase();
+    updateCommandStates();
+    inActivation_ = false;
+}
+
+void TView::deactivated() {
+    // Only while the screen shows the record at the current index: during a
+    // command that replaces the records the screen may be a step behind.
+    if (!session_.started() || shownIndex_ != session_.currentIndex) return;
+    WriteBack();
+}
+
+void TView::closeEvent(QCloseEvent* event) {
+    Busy busy(this);
+    if (!session_.ConfirmExit()) {
+        event->ignore();
+        return;
+    }
+    QSize size = (isMaximized() || isFullScreen()) ? normalGeometry().size() : this->size();
+    FileResult written = WriteExitSettings(paths_.settingsFile, session_.fileName(), size.width(), size.height(),
+                                           view_.columns, view_.widths, view_.shortDescriptions);
+    if (!written.ok) dialogs_.Error(written.error);
+    if (shownIndex_ == session_.currentIndex) session_.WriteBackCurrent();
+    DeleteTemporaryPages(paths_.data.user);
+    event->accept();
+    emit closed();
+}
+
+// ---- commands ----
+
+void TView::runCommand(const std::function<void()>& command) {
+    Busy busy(this);
+    command();
+    updateCommandStates();
+}
+
+void TView::refuseCharacter(const QString& character) { dialogs_.Error(UnstorableMessage(character)); }
+
+void TView::NewRecordClick() { runCommand([this] { commands_.NewRecord(); }); }
+void TView::nextClick() { runCommand([this] { commands_.Next(); }); }
+void TView::PreviousClick() { runCommand([this] { commands_.Previous(); }); }
+void TView::NextSearchClick() { runCommand([this] { commands_.NextSearch(); }); }
+void TView::PreviousSearchClick() { runCommand([this] { commands_.PreviousSearch(); }); }
+void TView::CopyRecordClick() { runCommand([this] { commands_.Copy(); }); }
+void TView::CutClick() { runCommand([this] { commands_.Delete(readonlyBox_->isChecked()); }); }
+void TView::InsertRecordClick() { runCommand([this] { commands_.Insert(); }); }
+void TView::SortSelectClick(int key) { runCommand([this, key] { commands_.Sort(key); }); }
+
+void TView::numberKeyPress() {
+    std::string text;
+    // Any character outside Windows-1252 makes it no number at all.
+    if (!FromQString(number_->text(), text)) text.assign(1, '?');
+    runCommand([this, &text] { commands_.GoTo(text); });
+}
+
+void TView::ShortDescriptionValues1Click() {
+    runCommand([this] {
+        session_.WriteBackCurrent();
+        view_.shortDescriptions = shortDescriptions_->isChecked();
+        session_.ShowCurrentRecord();
+    });
+}
+
+void TView::New1Click() { runCommand([this] { session_.NewCommand(); }); }
+void TView::Open1Click() { runCommand([this] { session_.OpenCommand(); }); }
+void TView::Save1Click() { runCommand([this] { session_.SaveCommand(); }); }
+void TView::SaveAs1Click() { runCommand([this] { session_.SaveAsCommand(); }); }
+void TView::Merge1Click() { runCommand([this] { session_.MergeCommand(); }); }
+
+void TView::DisplaySameClick(int key, const QString& caption) {
+    runCommand([this, key, &caption] {
+        if (session_.currentIndex < 0) return;
+        // Compared with the record as the screen shows it, edits included.
+        session_.WriteBackCurrent();
+        auto current = static_cast<std::size_t>(session_.currentIndex);
+        std::vector<PickItem> items = FindRelated(session_.records(), current, key);
+        std::optional<std::size_t> chosen = pickRelated_(caption, items);
+        if (!chosen || *chosen >= session_.records().size()) return;
+        session_.WriteBackCurrent();
+        session_.currentIndex = static_cast<int>(*chosen);
+        session_.ShowCurrentRecord();
+        recordBook_->setCurrentIndex(0);
+    });
+}
+
+// ---- the related-records pick list ----
+
+std::optional<std::size_t> PickRelated(QWidget* parent, const QString& caption, const std::vector<PickItem>& items) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PickRelated"));
+    dialog.setWindowTitle(caption);
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("PickList"));
+    for (const PickItem& item : items) {
+        auto* entry = new QListWidgetItem(ToQString(item.name), list);
+        entry->setData(Qt::UserRole, static_cast<qulonglong>(item.index));
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* count = new QLabel(items.empty()       ? QStringLiteral("No other record matches.")
+                             : items.size() == 1 ? QStringLiteral("1 matching record")
+                                                 : QStringLiteral("%1 matching records").arg(items.size()));
+    layout->addWidget(count);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(420, 360);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    QListWidgetItem* selected = list->currentItem();
+    if (!selected || !selected->isSelected()) return std::nullopt;
+    return static_cast<std::size_t>(selected->data(Qt::UserRole).toULongLong());
+}
+
+}  // namespace vorlane

@@ -1,0 +1,239 @@
+#pragma once
+// TView: the main window. It shows one record of the open database, forwards
+// the person's commands to the session and the record commands, and writes
+// its edits back into the record whenever another window may need them.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ui/app_paths.h"
+#include "editor/record_commands.h"
+#include "editor/related_records.h"
+#include "storage/app_reset.h"
+#include "storage/database_session.h"
+#include "storage/record_screen.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QTabWidget;
+class QToolBar;
+class QComboBox;
+
+namespace vorlane {
+
+class IngredientsGrid;
+class TextGuard;
+
+class TView : public QMainWindow, public RecordScreen {
+    Q_OBJECT
+public:
+    TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget* parent = nullptr);
+    ~TView() override;
+
+    // A file to open after start-up in place of the offer of the last file
+    // (the program was started with a file to open).
+    void SetStartupFile(std::string path) { startupFile_ = std::move(path); }
+
+    // RecordScreen
+    void WriteBack() override;
+    void ShowCurrent() override;
+    void SessionStateChanged() override;
+
+    void GetRecord(int index);
+    void SaveRecord(int index);
+    void SetReadOnlyState(bool on);
+
+    RecordCommands& commands() { return commands_; }
+    const ViewSettings& viewSettings() const { return view_; }
+    ViewSettings& viewSettings() { return view_; }
+    int shownIndex() const { return shownIndex_; }
+
+    // A menu or toolbar command by its caption or hint, for the program's
+    // own wiring and for tests; nullptr when there is none.
+    QAction* action(const QString& captionOrHint) const;
+
+    // Picks one of the related records; returns the chosen record's index.
+    // Replaceable so a caller can answer without the modal list.
+    using RelatedPicker = std::function<std::optional<std::size_t>(const QString& caption,
+                                                                   const std::vector<PickItem>& items)>;
+    void SetRelatedPicker(RelatedPicker picker) { pickRelated_ = std::move(picker); }
+
+    // The related-records command for one of the 31 entries of its menu.
+    void DisplaySameClick(int key, const QString& caption);
+    void SortSelectClick(int key);
+
+signals:
+    // The window closed and the program should end.
+    void closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Held while the window calls into the session or the commands; an
+    // activation that arrives meanwhile runs when the call has returned.
+    class Busy;
+    friend class Busy;
+
+    // tview_layout.cpp
+    void buildControls();
+    QWidget* buildTopStrip();
+    QWidget* buildDescriptionPage();
+    QWidget* buildDetailPage();
+    QWidget* buildIngredientsPage();
+    QWidget* buildImagesPage();
+    QWidget* buildInternetPage();
+
+    // tview_menus.cpp
+    void buildMenus();
+    void buildToolBar();
+    QAction* addCommand(QMenu* menu, const QString& caption, void (TView::*slot)());
+    void rebuildSortMenu();
+    void showRelatedMenu();
+    void updateCommandStates();
+    void applyLabels();
+    void showAbout();
+    void openHelp(const QString& topic);
+    void openPasswordDialog();
+    void openInformationDialog();
+    void resetApplication();
+
+    // tview_record_io.cpp
+    void showPicture();
+    void readonlyBoxClick();
+    void searchListBoxClick();
+    void showDescriptions(const ItemRecord& record);
+    ItemRecord* currentRecord();
+
+    // tview.cpp: activation and commands
+    void activated();
+    void deactivated();
+    void runCommand(const std::function<void()>& command);
+    void refuseCharacter(const QString& character);
+
+    void NewRecordClick();
+    void nextClick();
+    void PreviousClick();
+    void NextSearchClick();
+    void PreviousSearchClick();
+    void CopyRecordClick();
+    void CutClick();
+    void InsertRecordClick();
+    void numberKeyPress();
+    void ShortDescriptionValues1Click();
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Merge1Click();
+
+    DatabaseSession& session_;
+    Dialogs& dialogs_;
+    AppPaths paths_;
+    RecordCommands commands_;
+    ViewSettings view_;
+    std::string startupFile_;
+    RelatedPicker pickRelated_;
+    TextGuard* guard_ = nullptr;
+
+    int busy_ = 0;
+    bool activationPending_ = false;
+    bool inActivation_ = false;
+    // Set when the window lost the focus to another program (or to the help
+    // window) rather than to one of the program's own windows.
+    bool leftProgram_ = false;
+    int shownIndex_ = -1;
+
+    // Top strip
+    QLabel* recordTitle_ = nullptr;
+    QLineEdit* recordName_ = nullptr;
+    QLineEdit* number_ = nullptr;
+    QCheckBox* readonlyBox_ = nullptr;
+    QCheckBox* searchListBox_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+
+    QTabWidget* recordBook_ = nullptr;
+
+    // "Description" page
+    QSplitter* descSplitter_ = nullptr;
+    std::array<QLabel*, kDescriptionCount> descLabels_{};
+    std::array<QLineEdit*, kDescriptionCount> descEdits_{};
+    std::array<std::string, kDescriptionCount> descPaths_{};  // kept value paths
+    std::array<QLabel*, kDetailCount> detailLabels_{};
+    std::array<QLineEdit*, kDetailCount> detailEdits_{};
+    QGroupBox* statusGroup_ = nullptr;
+    std::array<QCheckBox*, 3> statusBoxes_{};
+
+    // "Detail" page
+    std::array<QPlainTextEdit*, kNoteListCount> memos_{};
+
+    // "Ingredients" page
+    IngredientsGrid* dirGrid_ = nullptr;
+    QPushButton* printIngredients_ = nullptr;
+    QPushButton* convertUnits_ = nullptr;
+
+    // "Images" page
+    QTabBar* imageBook_ = nullptr;
+    QLineEdit* imageTitle_ = nullptr;
+    QStackedWidget* pictureStack_ = nullptr;
+    QLabel* pictureStatus_ = nullptr;
+    QScrollArea* pictureScroll_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QPushButton* imageFile_ = nullptr;
+    QPushButton* clearImage_ = nullptr;
+    QCheckBox* autoSize_ = nullptr;
+    std::string pictureFileName_;  // the file of the slot being shown
+
+    // "Internet Search and Email" page
+    QLineEdit* searchTerm_ = nullptr;
+    QComboBox* searchEngine_ = nullptr;
+    QPushButton* generateTerm_ = nullptr;
+    QPushButton* launchBrowser_ = nullptr;
+    QListWidget* relatedLinks_ = nullptr;
+    QListWidget* relatedEmail_ = nullptr;
+    QPushButton* addUrl_ = nullptr;
+    QPushButton* addAddress_ = nullptr;
+    QLineEdit* bookSearch_ = nullptr;
+    QLineEdit* magazineSearch_ = nullptr;
+    QPushButton* bookButton_ = nullptr;
+    QPushButton* magazineButton_ = nullptr;
+    QMenu* linkMenu_ = nullptr;
+    QMenu* emailMenu_ = nullptr;
+    QAction* deleteUrl_ = nullptr;
+    QAction* deleteEmail_ = nullptr;
+
+    // Menus and toolbar
+    QToolBar* toolBar_ = nullptr;
+    QMenu* sortMenu_ = nullptr;
+    QMenu* reportMenu_ = nullptr;
+    QMenu* relatedMenu_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* mergeAction_ = nullptr;
+    QAction* deleteAction_ = nullptr;
+    QAction* insertAction_ = nullptr;
+    QAction* shortDescriptions_ = nullptr;
+    QAction* deleteTool_ = nullptr;
+    QAction* insertTool_ = nullptr;
+    QAction* saveTool_ = nullptr;
+};
+
+// The pick dialog of the related-records command: a list of names.
+std::optional<std::size_t> PickRelated(QWidget* parent, const QString& caption, const std::vector<PickItem>& items);
+
+}  // namespace vorlane

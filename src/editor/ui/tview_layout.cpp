@@ -1,0 +1,437 @@
+// The controls of the main window and how they follow its size.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "app/ui/text_codec.h"
+#include "app/ui/text_guard.h"
+#include "editor/ui/ingredients_grid.h"
+#include "editor/ui/tview.h"
+#include "editor/ui/tview_parts.h"
+
+namespace vorlane {
+
+namespace {
+
+QString DescriptionName(int k) {
+    static const char* const kNames[] = {"DescOne", "DescTwo", "DescThree", "DescFour", "DescFive",
+                                         "DescSix", "DescSeven", "DescEight", "DescNine", "DescTen"};
+    return QString::fromLatin1(kNames[k - 1]);
+}
+
+// A page that scrolls instead of squeezing its controls when the window is
+// made smaller than they need.
+QScrollArea* Scrolling(QWidget* content) {
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    return scroll;
+}
+
+QLineEdit* FreeTextEdit() {
+    auto* edit = new QLineEdit;
+    // The default limit would cut longer texts of a record when shown.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
+}
+
+}  // namespace
+
+void MarkPending(QWidget* widget, const QString& hint) {
+    widget->setProperty(kPendingProperty, true);
+    widget->setEnabled(false);
+    if (!hint.isEmpty()) widget->setToolTip(hint);
+}
+
+void MarkPending(QAction* action) {
+    action->setProperty(kPendingProperty, true);
+    action->setEnabled(false);
+}
+
+void SetEnabledUnlessPending(QWidget* widget, bool enabled) {
+    widget->setEnabled(enabled && !widget->property(kPendingProperty).toBool());
+}
+
+void SetEnabledUnlessPending(QAction* action, bool enabled) {
+    action->setEnabled(enabled && !action->property(kPendingProperty).toBool());
+}
+
+void TView::buildControls() {
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(buildTopStrip());
+
+    recordBook_ = new QTabWidget;
+    recordBook_->setObjectName(QStringLiteral("RecordBook"));
+    recordBook_->setDocumentMode(false);
+    recordBook_->addTab(buildDescriptionPage(), QStringLiteral("Description"));
+    recordBook_->addTab(buildDetailPage(), QStringLiteral("Detail"));
+    recordBook_->addTab(buildIngredientsPage(), QStringLiteral("Ingredients"));
+    recordBook_->addTab(buildImagesPage(), QStringLiteral("Images"));
+    recordBook_->addTab(buildInternetPage(), QStringLiteral("Internet Search and Email"));
+    layout->addWidget(recordBook_, 1);
+    setCentralWidget(central);
+}
+
+QWidget* TView::buildTopStrip() {
+    auto* strip = new QWidget;
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    recordTitle_ = new QLabel(QStringLiteral("Name"));
+    recordTitle_->setObjectName(QStringLiteral("RecordTitle"));
+    recordName_ = FreeTextEdit();
+    recordName_->setObjectName(QStringLiteral("RecordName"));
+    recordTitle_->setBuddy(recordName_);
+    guard_->Watch(recordName_);
+
+    number_ = new QLineEdit;
+    number_->setObjectName(QStringLiteral("number"));
+    number_->setToolTip(QStringLiteral("Enter the record you want to go to here "));
+    number_->setAlignment(Qt::AlignRight);
+    number_->setMaximumWidth(number_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 14);
+    connect(number_, &QLineEdit::returnPressed, this, &TView::numberKeyPress);
+
+    readonlyBox_ = new QCheckBox(QStringLiteral("Read Only"));
+    readonlyBox_->setObjectName(QStringLiteral("ReadonlyBox"));
+    connect(readonlyBox_, &QCheckBox::clicked, this, &TView::readonlyBoxClick);
+    searchListBox_ = new QCheckBox(QStringLiteral("Search List"));
+    searchListBox_->setObjectName(QStringLiteral("SearchListBox"));
+    connect(searchListBox_, &QCheckBox::clicked, this, &TView::searchListBoxClick);
+    printButton_ = new QPushButton(QStringLiteral("Print"));
+    printButton_->setObjectName(QStringLiteral("PrintRecordBtn"));
+    MarkPending(printButton_, QStringLiteral("Print the record as a recipe"));
+
+    row->addWidget(recordTitle_);
+    row->addWidget(recordName_, 1);
+    row->addSpacing(8);
+    row->addWidget(number_);
+    row->addWidget(readonlyBox_);
+    row->addWidget(searchListBox_);
+    row->addWidget(printButton_);
+    return strip;
+}
+
+QWidget* TView::buildDescriptionPage() {
+    auto* descPanel = new QWidget;
+    descPanel->setObjectName(QStringLiteral("DescPanel"));
+    auto* descGrid = new QGridLayout(descPanel);
+    descGrid->setContentsMargins(4, 6, 6, 4);
+    descGrid->setVerticalSpacing(3);
+    for (int k = 1; k <= kDescriptionCount; ++k) {
+        auto i = static_cast<std::size_t>(k - 1);
+        descLabels_[i] = new QLabel;
+        descLabels_[i]->setObjectName(QStringLiteral("Desc%1").arg(k));
+        descEdits_[i] = FreeTextEdit();
+        descEdits_[i]->setObjectName(DescriptionName(k));
+        // Values are chosen from the field's value tree, never typed.
+        descEdits_[i]->setReadOnly(true);
+        descLabels_[i]->setBuddy(descEdits_[i]);
+        descGrid->addWidget(descLabels_[i], k - 1, 0);
+        descGrid->addWidget(descEdits_[i], k - 1, 1);
+    }
+    descGrid->setColumnStretch(1, 1);
+    descGrid->setRowStretch(kDescriptionCount, 1);
+    descPanel->setMinimumWidth(50);
+
+    auto* detailPanel = new QWidget;
+    detailPanel->setObjectName(QStringLiteral("DetailPanel"));
+    auto* detailGrid = new QGridLayout(detailPanel);
+    detailGrid->setContentsMargins(6, 6, 4, 4);
+    detailGrid->setVerticalSpacing(3);
+    for (int d = 0; d < kDetailCount; ++d) {
+        auto i = static_cast<std::size_t>(d);
+        detailLabels_[i] = new QLabel;
+        detailLabels_[i]->setObjectName(QStringLiteral("sn%1").arg(d));
+        detailEdits_[i] = FreeTextEdit();
+        detailEdits_[i]->setObjectName(QStringLiteral("Detail%1").arg(d));
+        detailLabels_[i]->setBuddy(detailEdits_[i]);
+        detailGrid->addWidget(detailLabels_[i], d, 0);
+        detailGrid->addWidget(detailEdits_[i], d, 1);
+    }
+    // CCYY/MM/DD with the slashes in place; blanks show as "_".
+    detailEdits_[2]->setInputMask(QStringLiteral("9999/99/99;_"));
+    detailEdits_[2]->setToolTip(QStringLiteral("Date Received (CCYY/MM/DD)"));
+    detailEdits_[3]->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), detailEdits_[3]));
+    detailEdits_[9]->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), detailEdits_[9]));
+    for (QLineEdit* edit : detailEdits_) guard_->Watch(edit);
+
+    statusGroup_ = new QGroupBox(QStringLiteral("Status"));
+    statusGroup_->setObjectName(QStringLiteral("boxname"));
+    auto* statusRow = new QHBoxLayout(statusGroup_);
+    const char* const kStatus[] = {"Favorite", "Tested", "Untested"};
+    for (int b = 0; b < 3; ++b) {
+        statusBoxes_[static_cast<std::size_t>(b)] = new QCheckBox(QString::fromLatin1(kStatus[b]));
+        statusBoxes_[static_cast<std::size_t>(b)]->setObjectName(QStringLiteral("CheckBox%1").arg(b + 1));
+        statusRow->addWidget(statusBoxes_[static_cast<std::size_t>(b)]);
+    }
+    statusRow->addStretch();
+    detailGrid->addWidget(statusGroup_, kDetailCount, 0, 1, 2);
+    detailGrid->setColumnStretch(1, 1);
+    detailGrid->setRowStretch(kDetailCount + 1, 1);
+    detailPanel->setMinimumWidth(50);
+
+    descSplitter_ = new QSplitter(Qt::Horizontal);
+    descSplitter_->setObjectName(QStringLiteral("DescSplitter"));
+    descSplitter_->addWidget(descPanel);
+    descSplitter_->addWidget(detailPanel);
+    descSplitter_->setChildrenCollapsible(false);
+    descSplitter_->setHandleWidth(6);
+    descSplitter_->setStretchFactor(0, 1);
+    descSplitter_->setStretchFactor(1, 1);
+    return Scrolling(descSplitter_);
+}
+
+QWidget* TView::buildDetailPage() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(8, 8, 8, 8);
+    const char* const kMemoLabels[] = {"Keywords", "Food Pairing", "Notes"};
+    for (int m = 0; m < kNoteListCount; ++m) {
+        auto i = static_cast<std::size_t>(m);
+        auto* label = new QLabel(QString::fromLatin1(kMemoLabels[m]));
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        memos_[i] = new QPlainTextEdit;
+        memos_[i]->setObjectName(QStringLiteral("Memo%1").arg(m + 1));
+        memos_[i]->setTabChangesFocus(true);
+        label->setBuddy(memos_[i]);
+        guard_->Watch(memos_[i]);
+        grid->addWidget(label, m, 0);
+        grid->addWidget(memos_[i], m, 1);
+    }
+    int line = memos_[0]->fontMetrics().lineSpacing();
+    memos_[0]->setMinimumHeight(line * 3 + 12);
+    memos_[1]->setMinimumHeight(line * 3 + 12);
+    memos_[2]->setMinimumHeight(line * 4 + 12);
+    grid->setRowStretch(0, 2);
+    grid->setRowStretch(1, 2);
+    grid->setRowStretch(2, 5);
+    grid->setColumnStretch(1, 1);
+    return Scrolling(page);
+}
+
+QWidget* TView::buildIngredientsPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    dirGrid_ = new IngredientsGrid(guard_);
+    dirGrid_->setColumnWidth(0, 190);
+    dirGrid_->setColumnWidth(1, 80);
+    dirGrid_->setColumnWidth(2, 110);
+    layout->addWidget(dirGrid_, 1);
+
+    auto* hint = new QLabel(
+        QStringLiteral("Right-click an Ingredients or Measure cell to pick a commonly used value."));
+    hint->setObjectName(QStringLiteral("DirHint"));
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignCenter);
+    MarkPending(hint);
+    layout->addWidget(hint);
+
+    printIngredients_ = new QPushButton(QStringLiteral("Print Ingredients"));
+    convertUnits_ = new QPushButton(QStringLiteral("Convert Units"));
+    MarkPending(printIngredients_);
+    MarkPending(convertUnits_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(printIngredients_);
+    buttons->addWidget(convertUnits_);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget* TView::buildImagesPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(0);
+
+    imageBook_ = new QTabBar;
+    imageBook_->setObjectName(QStringLiteral("ImageBook"));
+    imageBook_->setExpanding(false);
+    imageBook_->setUsesScrollButtons(true);
+    for (const char* tab : {"Image One", "Image Two", "Image Three", "Image Four", "Image Five", "Image Six"})
+        imageBook_->addTab(QString::fromLatin1(tab));
+    layout->addWidget(imageBook_);
+
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(frame);
+
+    pictureStack_ = new QStackedWidget;
+    pictureStatus_ = new QLabel(QStringLiteral("No Image File Selected"));
+    pictureStatus_->setObjectName(QStringLiteral("PictureStatus"));
+    pictureStatus_->setAlignment(Qt::AlignCenter);
+    picture_ = new QLabel;
+    picture_->setObjectName(QStringLiteral("Picture"));
+    picture_->setAlignment(Qt::AlignCenter);
+    pictureScroll_ = new QScrollArea;
+    pictureScroll_->setWidget(picture_);
+    pictureScroll_->setAlignment(Qt::AlignCenter);
+    pictureStack_->addWidget(pictureStatus_);
+    pictureStack_->addWidget(pictureScroll_);
+    pictureStack_->setFrameShape(QFrame::StyledPanel);
+    pictureStack_->setMinimumSize(120, 90);
+    row->addWidget(pictureStack_, 1);
+
+    auto* buttons = new QWidget;
+    buttons->setObjectName(QStringLiteral("PictureButtons"));
+    auto* column = new QVBoxLayout(buttons);
+    column->addStretch();
+    auto* titleLabel = new QLabel(QStringLiteral("Title"));
+    imageTitle_ = FreeTextEdit();
+    imageTitle_->setObjectName(QStringLiteral("ImageTitle"));
+    titleLabel->setBuddy(imageTitle_);
+    guard_->Watch(imageTitle_);
+    imageFile_ = new QPushButton(QStringLiteral("Image File"));
+    clearImage_ = new QPushButton(QStringLiteral("Clear Image"));
+    MarkPending(imageFile_, QStringLiteral("Select a Picture File"));
+    MarkPending(clearImage_, QStringLiteral("Remove the Picture"));
+    autoSize_ = new QCheckBox(QStringLiteral("Auto Size Image"));
+    autoSize_->setObjectName(QStringLiteral("AutoSize"));
+    column->addWidget(titleLabel);
+    column->addWidget(imageTitle_);
+    column->addSpacing(8);
+    column->addWidget(imageFile_);
+    column->addWidget(clearImage_);
+    column->addWidget(autoSize_);
+    column->addStretch();
+    buttons->setFixedWidth(std::max(170, buttons->sizeHint().width()));
+    row->addWidget(buttons);
+    layout->addWidget(frame, 1);
+
+    connect(imageBook_, &QTabBar::currentChanged, this, [this] {
+        if (ItemRecord* record = currentRecord()) {
+            const ImageRecord& slot = record->Images[static_cast<std::size_t>(imageBook_->currentIndex())];
+            pictureFileName_ = slot.FileName;
+            imageTitle_->setText(ToQString(slot.Title));
+            showPicture();
+        }
+    });
+    connect(imageTitle_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        ItemRecord* record = currentRecord();
+        std::string title;
+        if (record && FromQString(text, title))
+            record->Images[static_cast<std::size_t>(imageBook_->currentIndex())].Title = title;
+    });
+    connect(autoSize_, &QCheckBox::toggled, this, [this] { showPicture(); });
+    return page;
+}
+
+QWidget* TView::buildInternetPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+
+    auto* search = new QGroupBox(QStringLiteral("Internet Search"));
+    auto* searchGrid = new QGridLayout(search);
+    auto* termLabel = new QLabel(QStringLiteral("Search Term"));
+    searchTerm_ = FreeTextEdit();
+    searchTerm_->setObjectName(QStringLiteral("SearchTerm"));
+    termLabel->setBuddy(searchTerm_);
+    guard_->Watch(searchTerm_);
+    auto* engineLabel = new QLabel(QStringLiteral("Search Engine"));
+    searchEngine_ = new QComboBox;
+    searchEngine_->setObjectName(QStringLiteral("SearchEngineBox"));
+    searchEngine_->addItems({QStringLiteral("AltaVista"), QStringLiteral("Excite"), QStringLiteral("Lycos"),
+                             QStringLiteral("Go"), QStringLiteral("Hotbot"), QStringLiteral("Northern Light")});
+    engineLabel->setBuddy(searchEngine_);
+    generateTerm_ = new QPushButton(QStringLiteral("Generate Search Term"));
+    launchBrowser_ = new QPushButton(QStringLiteral("Launch Browser"));
+    MarkPending(generateTerm_);
+    MarkPending(launchBrowser_);
+    auto* engineRow = new QHBoxLayout;
+    engineRow->addWidget(searchEngine_);
+    engineRow->addStretch();
+    engineRow->addWidget(generateTerm_);
+    engineRow->addWidget(launchBrowser_);
+    searchGrid->addWidget(termLabel, 0, 0);
+    searchGrid->addWidget(searchTerm_, 0, 1);
+    searchGrid->addWidget(engineLabel, 1, 0);
+    searchGrid->addLayout(engineRow, 1, 1);
+    searchGrid->setColumnStretch(1, 1);
+    layout->addWidget(search);
+
+    auto listGroup = [this](const QString& title, const QString& instruction, const QString& name,
+                            QListWidget*& list, QPushButton*& add, const QString& addCaption) {
+        auto* group = new QGroupBox(title);
+        auto* column = new QVBoxLayout(group);
+        auto* hint = new QLabel(instruction);
+        hint->setWordWrap(true);
+        list = new QListWidget;
+        list->setObjectName(name);
+        list->setMinimumHeight(60);
+        add = new QPushButton(addCaption);
+        MarkPending(add);
+        column->addWidget(list, 1);
+        auto* buttonRow = new QHBoxLayout;
+        buttonRow->addWidget(hint, 1);
+        buttonRow->addWidget(add);
+        column->addLayout(buttonRow);
+        return group;
+    };
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(listGroup(QStringLiteral("Related Links"), QStringLiteral("Click on Link to View or Delete."),
+                               QStringLiteral("RelatedLinks"), relatedLinks_, addUrl_, QStringLiteral("Add URL")));
+    lists->addWidget(listGroup(QStringLiteral("Related Email Addreses"),
+                               QStringLiteral("Click on Address to View or Delete"), QStringLiteral("RelatedEmail"),
+                               relatedEmail_, addAddress_, QStringLiteral("Add Address")));
+    layout->addLayout(lists, 1);
+
+    linkMenu_ = new QMenu(this);
+    MarkPending(linkMenu_->addAction(QStringLiteral("View URL")));
+    deleteUrl_ = linkMenu_->addAction(QStringLiteral("Delete URL"));
+    MarkPending(deleteUrl_);
+    emailMenu_ = new QMenu(this);
+    MarkPending(emailMenu_->addAction(QStringLiteral("Send Email")));
+    deleteEmail_ = emailMenu_->addAction(QStringLiteral("Delete Email"));
+    MarkPending(deleteEmail_);
+
+    auto* stores = new QGroupBox(QStringLiteral("Book and Magazine Search"));
+    auto* storeGrid = new QGridLayout(stores);
+    bookSearch_ = FreeTextEdit();
+    bookSearch_->setObjectName(QStringLiteral("BookSearch"));
+    magazineSearch_ = FreeTextEdit();
+    magazineSearch_->setObjectName(QStringLiteral("MagazineSearch"));
+    guard_->Watch(bookSearch_);
+    guard_->Watch(magazineSearch_);
+    bookButton_ = new QPushButton(QStringLiteral("Search Books"));
+    magazineButton_ = new QPushButton(QStringLiteral("Search Magazines"));
+    MarkPending(bookButton_);
+    MarkPending(magazineButton_);
+    storeGrid->addWidget(bookSearch_, 0, 0);
+    storeGrid->addWidget(bookButton_, 0, 1);
+    storeGrid->addWidget(magazineSearch_, 0, 2);
+    storeGrid->addWidget(magazineButton_, 0, 3);
+    storeGrid->setColumnStretch(0, 1);
+    storeGrid->setColumnStretch(2, 1);
+    layout->addWidget(stores);
+    return Scrolling(page);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,228 @@
+// The main window's menus, toolbar and the small windows they open.
+
+#include <QAction>
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QToolBar>
+
+#include "app/ui/help_window.h"
+#include "app/ui/text_codec.h"
+#include "app/ui/tool_icons.h"
+#include "editor/record_sort.h"
+#include "editor/ui/tview.h"
+#include "editor/ui/tview_parts.h"
+#include "storage/ui/database_info_dialog.h"
+#include "storage/ui/password_dialog.h"
+
+#ifndef VORLANE_VERSION
+#define VORLANE_VERSION "0.1"
+#endif
+
+namespace vorlane {
+
+namespace {
+
+QString WithoutMnemonic(QString text) { return text.remove(u'&'); }
+
+}  // namespace
+
+QAction* TView::addCommand(QMenu* menu, const QString& caption, void (TView::*slot)()) {
+    QAction* action = menu->addAction(caption);
+    if (slot) connect(action, &QAction::triggered, this, slot);
+    else MarkPending(action);
+    return action;
+}
+
+QAction* TView::action(const QString& captionOrHint) const {
+    for (QAction* candidate : findChildren<QAction*>())
+        if (WithoutMnemonic(candidate->text()) == captionOrHint || candidate->toolTip() == captionOrHint)
+            return candidate;
+    return nullptr;
+}
+
+void TView::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(file, QStringLiteral("New"), &TView::New1Click);
+    addCommand(file, QStringLiteral("Open"), &TView::Open1Click);
+    saveAction_ = addCommand(file, QStringLiteral("Save"), &TView::Save1Click);
+    addCommand(file, QStringLiteral("Save As"), &TView::SaveAs1Click);
+    mergeAction_ = addCommand(file, QStringLiteral("Merge"), &TView::Merge1Click);
+    file->addSeparator();
+    addCommand(file, QStringLiteral("Set Database Information"), &TView::openInformationDialog);
+    addCommand(file, QStringLiteral("Set Database Password"), &TView::openPasswordDialog);
+    addCommand(file, QStringLiteral("Reset Application"), &TView::resetApplication);
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("Close"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    saveAction_->setEnabled(false);
+    mergeAction_->setEnabled(false);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    addCommand(edit, QStringLiteral("New Record"), &TView::NewRecordClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addCommand(edit, QStringLiteral("Copy Record"), &TView::CopyRecordClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    deleteAction_ = addCommand(edit, QStringLiteral("Delete Record"), &TView::CutClick);
+    deleteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    insertAction_ = addCommand(edit, QStringLiteral("Insert Record"), &TView::InsertRecordClick);
+    insertAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    deleteAction_->setEnabled(false);
+    insertAction_->setEnabled(false);
+    addCommand(edit, QStringLiteral("Print Form"), nullptr);
+    sortMenu_ = edit->addMenu(QStringLiteral("Sort Records"));
+    sortMenu_->setObjectName(QStringLiteral("SortMenu"));
+
+    QMenu* views = menuBar()->addMenu(QStringLiteral("&Report and View"));
+    addCommand(views, QStringLiteral("Search Records"), nullptr);
+    addCommand(views, QStringLiteral("Album View"), nullptr);
+    addCommand(views, QStringLiteral("Graph View"), nullptr);
+    addCommand(views, QStringLiteral("Spreadsheet View"), nullptr);
+    addCommand(views, QStringLiteral("Generate HTML Report"), nullptr);
+    addCommand(views, QStringLiteral("Generate Regular Report"), nullptr);
+    views->addSeparator();
+    shortDescriptions_ = addCommand(views, QStringLiteral("Short Description Values"),
+                                    &TView::ShortDescriptionValues1Click);
+    shortDescriptions_->setCheckable(true);
+
+    QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
+    addCommand(utilities, QStringLiteral("Calculator"), nullptr);
+    addCommand(utilities, QStringLiteral("Calendar"), nullptr);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    for (const char* topic : {"Contents", "Introduction", "Getting Started"}) {
+        QString name = QString::fromLatin1(topic);
+        connect(help->addAction(name), &QAction::triggered, this, [this, name] { openHelp(name); });
+    }
+
+    QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
+    connect(about->addAction(QStringLiteral("Vorlane")), &QAction::triggered, this, &TView::showAbout);
+
+    reportMenu_ = new QMenu(this);
+    for (const char* entry : {"Generate HTML Report", "Generate Regular Report", "Generate Shopping List"})
+        MarkPending(reportMenu_->addAction(QString::fromLatin1(entry)));
+    relatedMenu_ = new QMenu(this);
+    relatedMenu_->setObjectName(QStringLiteral("RelatedMenu"));
+}
+
+void TView::buildToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Tools"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(18, 18));
+    auto tool = [this](ToolIcon icon, const QString& hint, auto slot) {
+        QAction* action = toolBar_->addAction(MakeToolIcon(icon), hint);
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+        if constexpr (std::is_same_v<decltype(slot), std::nullptr_t>) MarkPending(action);
+        else connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    tool(ToolIcon::PreviousRecord, QStringLiteral("Previous Record in Database"), &TView::PreviousClick);
+    tool(ToolIcon::NextRecord, QStringLiteral("Next Record in Database"), &TView::nextClick);
+    tool(ToolIcon::PreviousSearch, QStringLiteral("Previous Record On Search List"), &TView::PreviousSearchClick);
+    tool(ToolIcon::NextSearch, QStringLiteral("Next Record on Search List"), &TView::NextSearchClick);
+    toolBar_->addSeparator();
+    tool(ToolIcon::NewRecord, QStringLiteral("Add New Record"), &TView::NewRecordClick);
+    tool(ToolIcon::CopyRecord, QStringLiteral("Copy Record"), &TView::CopyRecordClick);
+    deleteTool_ = tool(ToolIcon::DeleteRecord, QStringLiteral("Delete Record"), &TView::CutClick);
+    insertTool_ = tool(ToolIcon::InsertRecord, QStringLiteral("Insert Record"), &TView::InsertRecordClick);
+    deleteTool_->setEnabled(false);
+    insertTool_->setEnabled(false);
+    tool(ToolIcon::Sort, QStringLiteral("Sort Records"), [this] { sortMenu_->popup(QCursor::pos()); });
+    tool(ToolIcon::Related, QStringLiteral("Display Related Records"), &TView::showRelatedMenu);
+    toolBar_->addSeparator();
+    tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), nullptr);
+    tool(ToolIcon::Search, QStringLiteral("Perform Search"), nullptr);
+    tool(ToolIcon::Album, QStringLiteral("Generate Album View"), nullptr);
+    tool(ToolIcon::Graph, QStringLiteral("Generate Graph"), nullptr);
+    tool(ToolIcon::Spreadsheet, QStringLiteral("Generate Spreadsheet"), nullptr);
+    tool(ToolIcon::Report, QStringLiteral("Generate Report"), nullptr);
+    toolBar_->addSeparator();
+    tool(ToolIcon::Calculator, QStringLiteral("Display Calculator"), nullptr);
+    tool(ToolIcon::Calendar, QStringLiteral("Display Calendar"), nullptr);
+    tool(ToolIcon::CdPlayer, QStringLiteral("Display CD Player"), nullptr);
+    saveTool_ = tool(ToolIcon::Save, QStringLiteral("Save Database"), &TView::Save1Click);
+    saveTool_->setEnabled(false);
+    tool(ToolIcon::Help, QStringLiteral("Display Help"), [this] { openHelp(QStringLiteral("Contents")); });
+    tool(ToolIcon::Exit, QStringLiteral("Exit the Program"), [this] { close(); });
+}
+
+void TView::rebuildSortMenu() {
+    sortMenu_->clear();
+    std::string nameCaption;
+    FromQString(recordTitle_->text(), nameCaption);
+    for (const SortMenuEntry& entry : SortMenu(session_.db().labels, nameCaption)) {
+        QAction* item = sortMenu_->addAction(ToQString(entry.caption));
+        int key = entry.key;
+        connect(item, &QAction::triggered, this, [this, key] { SortSelectClick(key); });
+    }
+}
+
+void TView::showRelatedMenu() {
+    relatedMenu_->clear();
+    std::string statusCaption;
+    FromQString(statusGroup_->title(), statusCaption);
+    for (const RelatedMenuEntry& entry : RelatedMenu(session_.db().labels, statusCaption)) {
+        QString caption = ToQString(entry.caption);
+        int key = entry.key;
+        connect(relatedMenu_->addAction(caption), &QAction::triggered, this,
+                [this, key, caption] { DisplaySameClick(key, caption); });
+    }
+    relatedMenu_->popup(QCursor::pos());
+}
+
+void TView::updateCommandStates() {
+    bool save = session_.saveEnabled();
+    saveAction_->setEnabled(save);
+    saveTool_->setEnabled(save);
+    mergeAction_->setEnabled(session_.mergeEnabled());
+    bool canDelete = commands_.deleteEnabled();
+    deleteAction_->setEnabled(canDelete);
+    deleteTool_->setEnabled(canDelete);
+    bool canInsert = commands_.insertEnabled();
+    insertAction_->setEnabled(canInsert);
+    insertTool_->setEnabled(canInsert);
+    setWindowTitle(session_.fileName().empty() ? QStringLiteral("Untitled") : PathToQString(session_.fileName()));
+}
+
+void TView::applyLabels() {
+    const LabelTable& labels = session_.db().labels;
+    for (int k = 1; k <= kDescriptionCount; ++k)
+        descLabels_[static_cast<std::size_t>(k - 1)]->setText(
+            ToQString(labels[static_cast<std::size_t>(DescriptionLabel(k))]));
+    for (int d = 0; d < kDetailCount; ++d)
+        detailLabels_[static_cast<std::size_t>(d)]->setText(
+            ToQString(labels[static_cast<std::size_t>(DetailLabel(d))]));
+    rebuildSortMenu();
+}
+
+void TView::showAbout() {
+    QMessageBox::about(this, QStringLiteral("About Vorlane"),
+                       QStringLiteral("<h3>Vorlane</h3><p>Version %1</p>"
+                                      "<p>A database for a private wine cellar.</p>")
+                           .arg(QStringLiteral(VORLANE_VERSION)));
+}
+
+void TView::openHelp(const QString& topic) { ShowHelpTopic(paths_.data, topic); }
+
+void TView::openPasswordDialog() {
+    PasswordDialog dialog(session_.db(), dialogs_, this);
+    dialog.exec();
+}
+
+void TView::openInformationDialog() {
+    DatabaseInfoDialog dialog(session_.db(), dialogs_, this);
+    dialog.exec();
+}
+
+void TView::resetApplication() {
+    if (!ResetApplication(dialogs_, paths_.settingsFile, view_)) return;
+    const WindowSize size = DefaultWindowSize(WindowKind::MainView);
+    if (isMaximized() || isFullScreen()) showNormal();
+    resize(size.width, size.height);
+    shortDescriptions_->setChecked(view_.shortDescriptions);
+    if (ItemRecord* record = currentRecord()) showDescriptions(*record);
+}
+
+}  // namespace vorlane
