@@ -47,11 +47,13 @@ ItemRecord MakeNewRecord(const RecordList& records, const std::string& today) {
     ItemRecord r;
     r.Id = NewRecordKey();
     r.Name = DefaultRecordName(records);
-    r.Details[1] = "0";
+    // assign() rather than operator= with literals: GCC 12 at -O3 warns
+    // falsely (-Wrestrict) about the inlined copies.
+    r.Details[1].assign(1, '0');
     r.Details[2] = today;
     r.Details[3] = today.substr(0, 4);
-    r.Details[8] = "0";
-    r.Details[9] = "01";
+    r.Details[8].assign(1, '0');
+    r.Details[9].assign("01", 2);
     for (int i = 0; i < kImageCount; ++i) r.Images[static_cast<std::size_t>(i)].Title = "Untitled " + std::to_string(i + 1);
     return r;
 }
