@@ -1,0 +1,112 @@
+#include "editor/ui/description_menu_builder.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPoint>
+#include <QVariant>
+#include <QWidget>
+
+#include "app/ui/text_codec.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr const char* kFieldProperty = "vorlaneDescriptionField";
+
+QVariant EntryData(const std::vector<std::size_t>& entry) {
+    QVariantList list;
+    for (std::size_t position : entry) list.append(QVariant::fromValue(static_cast<qulonglong>(position)));
+    return list;
+}
+
+std::vector<std::size_t> EntryOf(const QAction* action) {
+    std::vector<std::size_t> entry;
+    for (const QVariant& position : action->data().toList())
+        entry.push_back(static_cast<std::size_t>(position.toULongLong()));
+    return entry;
+}
+
+bool ValidField(int field) { return field >= 1 && field <= kDescriptionCount; }
+
+}  // namespace
+
+DescriptionMenuBuilder::DescriptionMenuBuilder(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+QString DescriptionMenuBuilder::ShownCaption(const std::string& caption) {
+    QString shown = ToQString(caption);
+    shown.replace(u'&', QStringLiteral("&&"));
+    shown.replace(u'\t', u' ');
+    return shown;
+}
+
+QMenu* DescriptionMenuBuilder::Build(const DescriptionMenu& content) {
+    if (!ValidField(content.field)) return nullptr;
+    auto slot = static_cast<std::size_t>(content.field - 1);
+    // The old menu may be the one whose entry is being handled right now.
+    if (menus_[slot]) menus_[slot]->deleteLater();
+    contents_[slot] = content;
+    auto* menu = new QMenu(owner_);
+    menu->setObjectName(QStringLiteral("DescMenu%1").arg(content.field));
+    fill(menu, content.field, contents_[slot].entries, {});
+    menus_[slot] = menu;
+    return menu;
+}
+
+void DescriptionMenuBuilder::fill(QMenu* menu, int field, const std::vector<DescriptionMenuEntry>& entries,
+                                  const std::vector<std::size_t>& above) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const DescriptionMenuEntry& entry = entries[i];
+        // A line between the two commands and the values they are not.
+        if (above.empty() && i > 0 && entry.kind == DescriptionMenuKind::Value &&
+            entries[i - 1].kind != DescriptionMenuKind::Value)
+            menu->addSeparator();
+        std::vector<std::size_t> position = above;
+        position.push_back(i);
+        QAction* action = nullptr;
+        if (entry.children.empty()) {
+            action = menu->addAction(ShownCaption(entry.caption));
+            connect(action, &QAction::triggered, this, [this, action] { Choose(action); });
+        } else {
+            QMenu* submenu = menu->addMenu(ShownCaption(entry.caption));
+            action = submenu->menuAction();
+            // Opening a value's submenu chooses that value; a choice inside
+            // the submenu then replaces it.
+            connect(submenu, &QMenu::aboutToShow, this, [this, action] { Choose(action); });
+            fill(submenu, field, entry.children, position);
+        }
+        action->setData(EntryData(position));
+        action->setProperty(kFieldProperty, field);
+    }
+}
+
+QMenu* DescriptionMenuBuilder::Menu(int field) const {
+    return ValidField(field) ? menus_[static_cast<std::size_t>(field - 1)].data() : nullptr;
+}
+
+QPoint DescriptionMenuBuilder::PopupPosition(const QWidget* edit) {
+    return edit->mapToGlobal(QPoint(edit->width() / 2, edit->height()));
+}
+
+void DescriptionMenuBuilder::Popup(int field, const QWidget* edit) {
+    if (QMenu* menu = Menu(field)) menu->popup(PopupPosition(edit));
+}
+
+void DescriptionMenuBuilder::Choose(QAction* action) {
+    if (!action) return;
+    chosen(action->property(kFieldProperty).toInt(), EntryOf(action));
+}
+
+void DescriptionMenuBuilder::chosen(int field, const std::vector<std::size_t>& entry) {
+    if (!ValidField(field)) return;
+    const DescriptionMenu& content = contents_[static_cast<std::size_t>(field - 1)];
+    const DescriptionMenuEntry* chosenEntry = MenuEntryAt(content, entry);
+    if (!chosenEntry) return;
+    switch (chosenEntry->kind) {
+        case DescriptionMenuKind::AddNew: emit addNewChosen(field); break;
+        case DescriptionMenuKind::ClearField: emit clearFieldChosen(field); break;
+        case DescriptionMenuKind::Value: emit valueChosen(field, MenuValuePath(content, entry)); break;
+    }
+}
+
+}  // namespace vorlane

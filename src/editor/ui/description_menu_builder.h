@@ -1,0 +1,59 @@
+#pragma once
+// The pop-up menus of the ten description fields, built from the rules'
+// menu content. A window keeps one builder for its ten menus.
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "editor/description_menu.h"
+
+class QAction;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace vorlane {
+
+class DescriptionMenuBuilder : public QObject {
+    Q_OBJECT
+public:
+    // The menus belong to owner.
+    explicit DescriptionMenuBuilder(QWidget* owner);
+
+    // Discards the old menu of content.field and builds the new one.
+    QMenu* Build(const DescriptionMenu& content);
+    // nullptr until the field's menu was built.
+    QMenu* Menu(int field) const;
+
+    // Opens the field's menu with its top-left corner at the middle of the
+    // bottom edge of edit (the description edit that was clicked).
+    void Popup(int field, const QWidget* edit);
+    static QPoint PopupPosition(const QWidget* edit);
+
+    // What choosing action would do, as if the person had chosen it.
+    void Choose(QAction* action);
+
+    // A menu caption as shown: '&' stays a plain character, and a tab does
+    // not split the caption into text and shortcut.
+    static QString ShownCaption(const std::string& caption);
+
+signals:
+    // A value (or, while its submenu opens, a value with children) was chosen.
+    void valueChosen(int field, const std::string& path);
+    void clearFieldChosen(int field);
+    void addNewChosen(int field);
+
+private:
+    void fill(QMenu* menu, int field, const std::vector<DescriptionMenuEntry>& entries,
+              const std::vector<std::size_t>& above);
+    void chosen(int field, const std::vector<std::size_t>& entry);
+
+    QWidget* owner_;
+    std::array<DescriptionMenu, 10> contents_;
+    std::array<QPointer<QMenu>, 10> menus_;
+};
+
+}  // namespace vorlane
