@@ -12,7 +12,11 @@ QString ToQString(std::string_view cp1252) {
 }
 
 bool FromQString(const QString& text, std::string& out) {
-    // Lone surrogates would come out of toUtf8() as U+FFFD and be refused.
+    // toUtf8() would quietly turn a lone surrogate into another character.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
+        else if (text.at(i).isSurrogate()) return false;
+    }
     QByteArray utf8 = text.toUtf8();
     return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), out);
 }

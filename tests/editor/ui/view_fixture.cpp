@@ -1,5 +1,7 @@
 #include "editor/ui/view_fixture.h"
 
+#include "app/ui/key_typing.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -80,7 +82,7 @@ void ViewTest::type(const QString& lineEditName, const QString& keys) {
     ASSERT_NE(edit, nullptr);
     edit->setFocus();
     edit->end(false);
-    QTest::keyClicks(edit, keys);
+    TypeText(edit, keys);
 }
 
 void ViewTest::trigger(const QString& captionOrHint) {
