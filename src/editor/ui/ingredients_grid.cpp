@@ -28,7 +28,28 @@ IngredientsGrid::IngredientsGrid(TextGuard* guard, QWidget* parent) : QTableWidg
     connect(this, &QTableWidget::itemChanged, this, [this] {
         if (!loading_) edited_ = true;
     });
+    // The last column follows the width by itself; any other change that is
+    // not ours came from the person.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (!sharing_ && column < columnCount() - 1) sizedByHand_ = true;
+    });
     Load({});
+}
+
+void IngredientsGrid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    shareWidth();
+}
+
+// Until the person sizes the columns, they share the width: the ingredient
+// and its notes get the most.
+void IngredientsGrid::shareWidth() {
+    if (sizedByHand_ || columnCount() != kColumns) return;
+    sharing_ = true;
+    int width = viewport()->width();
+    const double kShares[] = {0.36, 0.14, 0.18};
+    for (int c = 0; c < 3; ++c) setColumnWidth(c, static_cast<int>(width * kShares[c]));
+    sharing_ = false;
 }
 
 void IngredientsGrid::Load(const std::string& block) {

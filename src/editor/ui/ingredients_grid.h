@@ -28,8 +28,14 @@ public:
     // A cell changed since the last Load.
     bool edited() const { return edited_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void shareWidth();
     bool loading_ = false;
+    bool sizedByHand_ = false;  // the person dragged a column border
+    bool sharing_ = false;
     bool edited_ = false;
 };
 

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -47,7 +46,6 @@ TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget
     buildMenus();
     buildToolBar();
     buildControls();
-    statusBar();
     applyLabels();
     SetReadOnlyState(false);
     setWindowTitle(QStringLiteral("Untitled"));

@@ -153,7 +153,7 @@ QWidget* TView::buildDescriptionPage() {
         descGrid->addWidget(descEdits_[i], k - 1, 1);
     }
     descGrid->setColumnStretch(1, 1);
-    descGrid->setRowStretch(kDescriptionCount, 1);
+    descGrid->setRowStretch(kDescriptionCount + 1, 1);  // rows line up with the details'
     descPanel->setMinimumWidth(50);
 
     auto* detailPanel = new QWidget;
@@ -203,7 +203,16 @@ QWidget* TView::buildDescriptionPage() {
     descSplitter_->setHandleWidth(6);
     descSplitter_->setStretchFactor(0, 1);
     descSplitter_->setStretchFactor(1, 1);
-    return Scrolling(descSplitter_);
+    descSplitter_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+
+    // The two columns stand in the middle of the page however tall it is.
+    auto* page = new QWidget;
+    auto* centred = new QVBoxLayout(page);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addStretch(1);
+    centred->addWidget(descSplitter_);
+    centred->addStretch(1);
+    return Scrolling(page);
 }
 
 QWidget* TView::buildDetailPage() {
@@ -239,9 +248,6 @@ QWidget* TView::buildIngredientsPage() {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     dirGrid_ = new IngredientsGrid(guard_);
-    dirGrid_->setColumnWidth(0, 190);
-    dirGrid_->setColumnWidth(1, 80);
-    dirGrid_->setColumnWidth(2, 110);
     layout->addWidget(dirGrid_, 1);
 
     auto* hint = new QLabel(
@@ -346,7 +352,8 @@ QWidget* TView::buildImagesPage() {
 QWidget* TView::buildInternetPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
 
     auto* search = new QGroupBox(QStringLiteral("Internet Search"));
     auto* searchGrid = new QGridLayout(search);
@@ -382,15 +389,16 @@ QWidget* TView::buildInternetPage() {
         auto* group = new QGroupBox(title);
         auto* column = new QVBoxLayout(group);
         auto* hint = new QLabel(instruction);
-        hint->setWordWrap(true);
         list = new QListWidget;
         list->setObjectName(name);
-        list->setMinimumHeight(60);
+        list->setMinimumHeight(list->fontMetrics().lineSpacing() * 3 + 8);
         add = new QPushButton(addCaption);
         MarkPending(add);
+        column->setSpacing(4);
+        column->addWidget(hint);
         column->addWidget(list, 1);
         auto* buttonRow = new QHBoxLayout;
-        buttonRow->addWidget(hint, 1);
+        buttonRow->addStretch();
         buttonRow->addWidget(add);
         column->addLayout(buttonRow);
         return group;

@@ -113,7 +113,6 @@ void TView::buildToolBar() {
     auto tool = [this](ToolIcon icon, const QString& hint, auto slot) {
         QAction* action = toolBar_->addAction(MakeToolIcon(icon), hint);
         action->setToolTip(hint);
-        action->setStatusTip(hint);
         if constexpr (std::is_same_v<decltype(slot), std::nullptr_t>) MarkPending(action);
         else connect(action, &QAction::triggered, this, slot);
         return action;

@@ -2,7 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -26,33 +26,39 @@ DatabaseInfoDialog::DatabaseInfoDialog(Database& db, Dialogs& dialogs, QWidget* 
     setObjectName(QStringLiteral("DatabaseInfoDialog"));
     auto* guard = new TextGuard([&dialogs](const QString& refused) { dialogs.Error(UnstorableMessage(refused)); }, this);
 
-    auto* top = new QFormLayout;
-    auto* addressBox = new QGroupBox(QStringLiteral("Owner Address"));
-    auto* address = new QFormLayout(addressBox);
-    auto* rest = new QFormLayout;
+    // One form, so that every field starts at the same place.
+    auto* form = new QFormLayout;
     for (std::size_t i = 0; i < kInfoDialogFields.size(); ++i) {
         fields_[i] = new QLineEdit;
         fields_[i]->setMaxLength(std::numeric_limits<int>::max());
         guard->Watch(fields_[i]);
         QString label = QString::fromLatin1(kInfoDialogFields[i].label);
         fields_[i]->setObjectName(QString(label).remove(u' '));
-        QFormLayout* form = i < kFirstAddressField ? top : i <= kLastAddressField ? address : rest;
-        form->addRow(label, fields_[i]);
+        if (i == kFirstAddressField) {
+            auto* heading = new QLabel(QStringLiteral("Owner Address"));
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            form->addRow(heading);
+        }
+        auto* caption = new QLabel(label);
+        if (i >= kFirstAddressField && i <= kLastAddressField) caption->setIndent(16);
+        caption->setBuddy(fields_[i]);
+        form->addRow(caption, fields_[i]);
+        if (i == kLastAddressField) form->addItem(new QSpacerItem(0, 6));
     }
     notes_ = new QPlainTextEdit;
     notes_->setObjectName(QStringLiteral("Notes"));
     notes_->setTabChangesFocus(true);
     guard->Watch(notes_);
-    rest->addRow(QStringLiteral("Notes"), notes_);
+    form->addRow(QStringLiteral("Notes"), notes_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &DatabaseInfoDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &DatabaseInfoDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(addressBox);
-    layout->addLayout(rest, 1);
+    layout->addLayout(form, 1);
     layout->addWidget(buttons);
     resize(460, 560);
 }
