@@ -15,6 +15,7 @@
 #include "app/ui/help_window.h"
 #include "app/ui/text_codec.h"
 #include "app/ui/text_guard.h"
+#include "editor/window_opening.h"
 #include "storage/app_settings.h"
 
 namespace vorlane {
@@ -188,7 +189,8 @@ void TView::DisplaySameClick(int key, const QString& caption) {
         session_.WriteBackCurrent();
         auto current = static_cast<std::size_t>(session_.currentIndex);
         std::vector<PickItem> items = FindRelated(session_.records(), current, key);
-        std::optional<std::size_t> chosen = pickRelated_(caption, items);
+        std::optional<std::size_t> chosen;
+        if (!OpenWindow(dialogs_, [&] { chosen = pickRelated_(caption, items); })) return;
         if (!chosen || *chosen >= session_.records().size()) return;
         session_.WriteBackCurrent();
         session_.currentIndex = static_cast<int>(*chosen);

@@ -12,6 +12,7 @@
 #include "app/ui/text_codec.h"
 #include "app/ui/tool_icons.h"
 #include "editor/record_sort.h"
+#include "editor/window_opening.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
 #include "storage/ui/database_info_dialog.h"
@@ -203,16 +204,22 @@ void TView::showAbout() {
                            .arg(QStringLiteral(VORLANE_VERSION)));
 }
 
-void TView::openHelp(const QString& topic) { ShowHelpTopic(paths_.data, topic); }
+void TView::openHelp(const QString& topic) {
+    OpenWindow(dialogs_, [this, &topic] { ShowHelpTopic(paths_.data, topic); });
+}
 
 void TView::openPasswordDialog() {
-    PasswordDialog dialog(session_.db(), dialogs_, this);
-    dialog.exec();
+    OpenWindow(dialogs_, [this] {
+        PasswordDialog dialog(session_.db(), dialogs_, this);
+        dialog.exec();
+    });
 }
 
 void TView::openInformationDialog() {
-    DatabaseInfoDialog dialog(session_.db(), dialogs_, this);
-    dialog.exec();
+    OpenWindow(dialogs_, [this] {
+        DatabaseInfoDialog dialog(session_.db(), dialogs_, this);
+        dialog.exec();
+    });
 }
 
 void TView::resetApplication() {

@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
 #include "editor/ui/view_fixture.h"
+#include "storage/scramble.h"
+#include "storage/ui/password_dialog.h"
 #include "storage/settings_store.h"
 #include "support/test_cellars.h"
 
@@ -268,6 +271,35 @@ TEST_F(DatabaseCommandsTest, ASaveFromAnotherWindowSeesTheEditsOnceTheMainWindow
     Database saved = ReadCellar(path);
     EXPECT_EQ(saved.records[0].Name, "Barolo 2016");
     EXPECT_EQ(saved.records[0].Details[8], "055");
+}
+
+TEST_F(DatabaseCommandsTest, PasswordsSetInTheDialogGuardTheSavedFile) {
+    StartEmpty();
+    std::string path = folder.file("guarded.dat");
+    auto* timer = new QTimer(&view());
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        if (auto* dialog = qobject_cast<PasswordDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            for (int i = 0; i < 4; ++i) dialog->field(i)->setText(i < 2 ? QStringLiteral("Ros\u00e9") : QStringLiteral("vin"));
+            dialog->accept();
+        }
+    });
+    timer->start();
+    trigger("Set Database Password");
+    EXPECT_EQ(session->db().savePassword, Scramble("vin"));
+    dialogs.Choose(path);
+    trigger("Save As");
+    Database saved = ReadCellar(path);
+    EXPECT_EQ(Unscramble(saved.readPassword), "Ros\xE9");
+
+    dialogs.clearShown();
+    scriptOpen(path);
+    dialogs.Type("Ros\xE9");
+    dialogs.Type("vin");
+    trigger("Open");
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{kOpenQuestion, "Open File", kReadPrompt, kSavePrompt, path + " opened."}));
 }
 
 TEST_F(DatabaseCommandsTest, ResetApplicationRestoresTheWindowSize) {
