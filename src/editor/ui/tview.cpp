@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "app/ui/help_window.h"
 #include "app/ui/text_codec.h"
@@ -55,6 +56,13 @@ TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget
     resize(size.width, size.height);
 
     session_.SetScreen(this);
+
+    // Leaving for another program and coming back is no change between the
+    // program's windows, unless one of them took the focus in between.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+        QWidget* active = QApplication::activeWindow();
+        if (window && active && active != this && !qobject_cast<HelpWindow*>(active)) leftProgram_ = false;
+    });
 }
 
 TView::~TView() { session_.SetScreen(nullptr); }
@@ -81,8 +89,6 @@ void TView::changeEvent(QEvent* event) {
             activationPending_ = true;
             return;
         }
-        // Coming back from another program (or from reading the help) is not
-        // a change between the program's own windows.
         if (leftProgram_ && session_.started()) {
             leftProgram_ = false;
             return;

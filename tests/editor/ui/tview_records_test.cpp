@@ -384,6 +384,19 @@ TEST_F(RecordsTest, BecomingActiveAgainEmptiesTheRecordClipboardAndWritesBackOnL
     EXPECT_EQ(shownName(), "Changed elsewhere");
 }
 
+TEST_F(RecordsTest, ComingBackFromAnotherProgramKeepsTheRecordClipboard) {
+    startWith(CellarOf({"One", "Two"}));
+    trigger("Copy Record");
+    type("RecordName", "?");
+    QApplication::setActiveWindow(nullptr);  // the desktop gave the focus to another program
+    QApplication::processEvents();
+    EXPECT_EQ(record(0).Name, "One?");
+    Activate();
+    EXPECT_TRUE(view().action("Insert Record")->isEnabled());
+    trigger("Insert Record");
+    EXPECT_EQ(names(), (std::vector<std::string>{"One?", "One?", "Two"}));
+}
+
 TEST_F(RecordsTest, TheImageTitleIsStoredAsItIsTypedAndFollowsTheTabs) {
     startWith(CellarOf({"One"}));
     find<QTabWidget>("RecordBook")->setCurrentIndex(3);
