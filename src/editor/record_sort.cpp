@@ -68,10 +68,19 @@ std::vector<std::size_t> SortRecords(RecordList& records, int key) {
             return std::string_view(folded[a]).compare(folded[b]) < 0;  // char_traits<char> compares as unsigned
         });
     }
-    RecordList sorted;
-    sorted.reserve(records.size());
-    for (std::size_t i : order) sorted.push_back(std::move(records[i]));
-    records = std::move(sorted);
+    // Apply the order in place, cycle by cycle: records are swapped, never
+    // copied, and no second list of records is allocated.
+    std::vector<bool> placed(records.size(), false);
+    for (std::size_t start = 0; start < records.size(); ++start) {
+        if (placed[start]) continue;
+        std::size_t at = start;
+        while (order[at] != start) {
+            std::swap(records[at], records[order[at]]);
+            placed[at] = true;
+            at = order[at];
+        }
+        placed[at] = true;
+    }
     return order;
 }
 
