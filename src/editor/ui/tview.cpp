@@ -16,31 +16,28 @@
 #include "app/ui/help_window.h"
 #include "app/ui/text_codec.h"
 #include "app/ui/text_guard.h"
+#include "editor/ui/description_menu_builder.h"
+#include "editor/ui/form_print.h"
+#include "editor/ui/tview_parts.h"
+#include "editor/ui/ingredients_actions.h"
 #include "editor/window_opening.h"
 #include "storage/app_settings.h"
 
 namespace vorlane {
 
-class TView::Busy {
-public:
-    explicit Busy(TView* view) : view_(view) { ++view_->busy_; }
-    ~Busy() {
-        if (--view_->busy_ == 0 && view_->activationPending_) {
-            view_->activationPending_ = false;
-            if (view_->isActiveWindow()) view_->activated();
-        }
-    }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    TView* view_;
-};
-
 TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget* parent)
-    : QMainWindow(parent), session_(session), dialogs_(dialogs), paths_(std::move(paths)), commands_(session) {
+    : QMainWindow(parent),
+      session_(session),
+      dialogs_(dialogs),
+      paths_(std::move(paths)),
+      commands_(session),
+      recordPrinter_(std::make_unique<RecordPrinter>(dialogs)) {
     setObjectName(QStringLiteral("TView"));
     guard_ = new TextGuard([this](const QString& refused) { refuseCharacter(refused); }, this);
+    descMenus_ = new DescriptionMenuBuilder(this);
+    connect(descMenus_, &DescriptionMenuBuilder::valueChosen, this, &TView::DescClick);
+    connect(descMenus_, &DescriptionMenuBuilder::clearFieldChosen, this, &TView::ClearFieldClick);
+    connect(descMenus_, &DescriptionMenuBuilder::addNewChosen, this, &TView::DescOneEnter);
     pickRelated_ = [this](const QString& caption, const std::vector<PickItem>& items) {
         return PickRelated(this, caption, items);
     };
@@ -118,6 +115,8 @@ void TView::activated() {
         }
     }
     applyLabels();
+    buildDescriptionMenus();
+    dirActions_->RebuildPickMenus();
     commands_.ClearClipboard();
     session_.EnsureDatabase();
     updateCommandStates();

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,7 +38,10 @@ class QComboBox;
 
 namespace vorlane {
 
+class DescriptionMenuBuilder;
+class IngredientsActions;
 class IngredientsGrid;
+class RecordPrinter;
 class TextGuard;
 
 class TView : public QMainWindow, public RecordScreen {
@@ -78,6 +82,12 @@ public:
     void DisplaySameClick(int key, const QString& caption);
     void SortSelectClick(int key);
 
+    // The pieces behind the description menus, the ingredients page and the
+    // printing commands, for the program's own wiring and for tests.
+    DescriptionMenuBuilder& descriptionMenus() { return *descMenus_; }
+    IngredientsActions& ingredientsActions() { return *dirActions_; }
+    RecordPrinter& recordPrinter() { return *recordPrinter_; }
+
 signals:
     // The window closed and the program should end.
     void closed();
@@ -85,6 +95,8 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Presses on the description edits and on the twenty field labels.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Held while the window calls into the session or the commands; an
@@ -110,6 +122,7 @@ private:
     void updateCommandStates();
     void applyLabels();
     void showAbout();
+    void QuickPrintClick();
     void openHelp(const QString& topic);
     void openPasswordDialog();
     void openInformationDialog();
@@ -121,6 +134,14 @@ private:
     void searchListBoxClick();
     void showDescriptions(const ItemRecord& record);
     ItemRecord* currentRecord();
+
+    // tview_descriptions.cpp
+    void buildDescriptionMenus();
+    void DescClick(int k, const std::string& path);
+    void ClearFieldClick(int k);
+    void DescOneEnter(int k);
+    void CustomizeLabels(int label);
+    void showFullDescription(int k);
 
     // tview.cpp: activation and commands
     void activated();
@@ -152,6 +173,9 @@ private:
     std::string startupFile_;
     RelatedPicker pickRelated_;
     TextGuard* guard_ = nullptr;
+    DescriptionMenuBuilder* descMenus_ = nullptr;
+    IngredientsActions* dirActions_ = nullptr;
+    std::unique_ptr<RecordPrinter> recordPrinter_;
 
     int busy_ = 0;
     bool activationPending_ = false;

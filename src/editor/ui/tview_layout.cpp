@@ -24,6 +24,8 @@
 
 #include "app/ui/text_codec.h"
 #include "app/ui/text_guard.h"
+#include "editor/ui/form_print.h"
+#include "editor/ui/ingredients_actions.h"
 #include "editor/ui/ingredients_grid.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
@@ -122,7 +124,10 @@ QWidget* TView::buildTopStrip() {
     connect(searchListBox_, &QCheckBox::clicked, this, &TView::searchListBoxClick);
     printButton_ = new QPushButton(QStringLiteral("Print"));
     printButton_->setObjectName(QStringLiteral("PrintRecordBtn"));
-    MarkPending(printButton_, QStringLiteral("Print the record as a recipe"));
+    printButton_->setToolTip(QStringLiteral("Print the record as a recipe"));
+    connect(printButton_, &QPushButton::clicked, this, [this] {
+        recordPrinter_->PrintRecordBtnClick(this, recordName_->text(), *dirGrid_, memos_[2]->toPlainText());
+    });
 
     row->addWidget(recordTitle_);
     row->addWidget(recordName_, 1);
@@ -149,6 +154,8 @@ QWidget* TView::buildDescriptionPage() {
         // Values are chosen from the field's value tree, never typed.
         descEdits_[i]->setReadOnly(true);
         descLabels_[i]->setBuddy(descEdits_[i]);
+        descLabels_[i]->installEventFilter(this);
+        descEdits_[i]->installEventFilter(this);
         descGrid->addWidget(descLabels_[i], k - 1, 0);
         descGrid->addWidget(descEdits_[i], k - 1, 1);
     }
@@ -168,6 +175,7 @@ QWidget* TView::buildDescriptionPage() {
         detailEdits_[i] = FreeTextEdit();
         detailEdits_[i]->setObjectName(QStringLiteral("Detail%1").arg(d));
         detailLabels_[i]->setBuddy(detailEdits_[i]);
+        detailLabels_[i]->installEventFilter(this);
         detailGrid->addWidget(detailLabels_[i], d, 0);
         detailGrid->addWidget(detailEdits_[i], d, 1);
     }
@@ -255,13 +263,12 @@ QWidget* TView::buildIngredientsPage() {
     hint->setObjectName(QStringLiteral("DirHint"));
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignCenter);
-    MarkPending(hint);
     layout->addWidget(hint);
 
     printIngredients_ = new QPushButton(QStringLiteral("Print Ingredients"));
     convertUnits_ = new QPushButton(QStringLiteral("Convert Units"));
-    MarkPending(printIngredients_);
-    MarkPending(convertUnits_);
+    dirActions_ = new IngredientsActions(dirGrid_, dialogs_);
+    dirActions_->AttachButtons(printIngredients_, convertUnits_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printIngredients_);

@@ -12,6 +12,7 @@
 #include "app/ui/text_codec.h"
 #include "app/ui/tool_icons.h"
 #include "editor/record_sort.h"
+#include "editor/ui/form_print.h"
 #include "editor/window_opening.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
@@ -70,7 +71,7 @@ void TView::buildMenus() {
     insertAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     deleteAction_->setEnabled(false);
     insertAction_->setEnabled(false);
-    addCommand(edit, QStringLiteral("Print Form"), nullptr);
+    addCommand(edit, QStringLiteral("Print Form"), &TView::QuickPrintClick);
     sortMenu_ = edit->addMenu(QStringLiteral("Sort Records"));
     sortMenu_->setObjectName(QStringLiteral("SortMenu"));
 
@@ -132,7 +133,7 @@ void TView::buildToolBar() {
     tool(ToolIcon::Sort, QStringLiteral("Sort Records"), [this] { sortMenu_->popup(QCursor::pos()); });
     tool(ToolIcon::Related, QStringLiteral("Display Related Records"), &TView::showRelatedMenu);
     toolBar_->addSeparator();
-    tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), nullptr);
+    tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), &TView::QuickPrintClick);
     tool(ToolIcon::Search, QStringLiteral("Perform Search"), nullptr);
     tool(ToolIcon::Album, QStringLiteral("Generate Album View"), nullptr);
     tool(ToolIcon::Graph, QStringLiteral("Generate Graph"), nullptr);
@@ -146,6 +147,11 @@ void TView::buildToolBar() {
     saveTool_->setEnabled(false);
     tool(ToolIcon::Help, QStringLiteral("Display Help"), [this] { openHelp(QStringLiteral("Contents")); });
     tool(ToolIcon::Exit, QStringLiteral("Exit the Program"), [this] { close(); });
+}
+
+void TView::QuickPrintClick() {
+    Busy busy(this);
+    recordPrinter_->QuickPrintClick(this);
 }
 
 void TView::rebuildSortMenu() {

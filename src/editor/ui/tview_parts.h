@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "editor/ui/tview.h"
+
 class QAction;
 class QWidget;
 
@@ -15,5 +17,21 @@ void MarkPending(QWidget* widget, const QString& hint = {});
 void MarkPending(QAction* action);
 void SetEnabledUnlessPending(QWidget* widget, bool enabled);
 void SetEnabledUnlessPending(QAction* action, bool enabled);
+
+class TView::Busy {
+public:
+    explicit Busy(TView* view) : view_(view) { ++view_->busy_; }
+    ~Busy() {
+        if (--view_->busy_ == 0 && view_->activationPending_) {
+            view_->activationPending_ = false;
+            if (view_->isActiveWindow()) view_->activated();
+        }
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    TView* view_;
+};
 
 }  // namespace vorlane
