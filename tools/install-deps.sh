@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libsimpleini-dev
+  nlohmann-json3-dev libsimpleini-dev libgraphicsmagick1-dev
   qt6-base-dev qt6-charts-dev libqt6svg6-dev
   clang libclang-rt-14-dev
   xvfb xauth poppler-utils
