@@ -24,22 +24,19 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QSplitter;
-class QStackedWidget;
-class QTabBar;
 class QTabWidget;
 class QToolBar;
-class QComboBox;
 
 namespace vorlane {
 
 class DescriptionMenuBuilder;
+class ImagesPage;
 class IngredientsActions;
+class InternetPage;
 class IngredientsGrid;
 class RecordPrinter;
 class TextGuard;
@@ -129,7 +126,6 @@ private:
     void resetApplication();
 
     // tview_record_io.cpp
-    void showPicture();
     void readonlyBoxClick();
     void searchListBoxClick();
     void showDescriptions(const ItemRecord& record);
@@ -213,35 +209,9 @@ private:
     QPushButton* printIngredients_ = nullptr;
     QPushButton* convertUnits_ = nullptr;
 
-    // "Images" page
-    QTabBar* imageBook_ = nullptr;
-    QLineEdit* imageTitle_ = nullptr;
-    QStackedWidget* pictureStack_ = nullptr;
-    QLabel* pictureStatus_ = nullptr;
-    QScrollArea* pictureScroll_ = nullptr;
-    QLabel* picture_ = nullptr;
-    QPushButton* imageFile_ = nullptr;
-    QPushButton* clearImage_ = nullptr;
-    QCheckBox* autoSize_ = nullptr;
-    std::string pictureFileName_;  // the file of the slot being shown
-
-    // "Internet Search and Email" page
-    QLineEdit* searchTerm_ = nullptr;
-    QComboBox* searchEngine_ = nullptr;
-    QPushButton* generateTerm_ = nullptr;
-    QPushButton* launchBrowser_ = nullptr;
-    QListWidget* relatedLinks_ = nullptr;
-    QListWidget* relatedEmail_ = nullptr;
-    QPushButton* addUrl_ = nullptr;
-    QPushButton* addAddress_ = nullptr;
-    QLineEdit* bookSearch_ = nullptr;
-    QLineEdit* magazineSearch_ = nullptr;
-    QPushButton* bookButton_ = nullptr;
-    QPushButton* magazineButton_ = nullptr;
-    QMenu* linkMenu_ = nullptr;
-    QMenu* emailMenu_ = nullptr;
-    QAction* deleteUrl_ = nullptr;
-    QAction* deleteEmail_ = nullptr;
+    // "Images" and "Internet Search and Email" pages
+    ImagesPage* imagesPage_ = nullptr;
+    InternetPage* internetPage_ = nullptr;
 
     // Menus and toolbar
     QToolBar* toolBar_ = nullptr;

@@ -25,8 +25,10 @@
 #include "app/ui/text_codec.h"
 #include "app/ui/text_guard.h"
 #include "editor/ui/form_print.h"
+#include "editor/ui/images_page.h"
 #include "editor/ui/ingredients_actions.h"
 #include "editor/ui/ingredients_grid.h"
+#include "editor/ui/internet_page.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
 
@@ -279,174 +281,30 @@ QWidget* TView::buildIngredientsPage() {
 }
 
 QWidget* TView::buildImagesPage() {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(0);
-
-    imageBook_ = new QTabBar;
-    imageBook_->setObjectName(QStringLiteral("ImageBook"));
-    imageBook_->setExpanding(false);
-    imageBook_->setUsesScrollButtons(true);
-    for (const char* tab : {"Image One", "Image Two", "Image Three", "Image Four", "Image Five", "Image Six"})
-        imageBook_->addTab(QString::fromLatin1(tab));
-    layout->addWidget(imageBook_);
-
-    auto* frame = new QFrame;
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto* row = new QHBoxLayout(frame);
-
-    pictureStack_ = new QStackedWidget;
-    pictureStatus_ = new QLabel(QStringLiteral("No Image File Selected"));
-    pictureStatus_->setObjectName(QStringLiteral("PictureStatus"));
-    pictureStatus_->setAlignment(Qt::AlignCenter);
-    picture_ = new QLabel;
-    picture_->setObjectName(QStringLiteral("Picture"));
-    picture_->setAlignment(Qt::AlignCenter);
-    pictureScroll_ = new QScrollArea;
-    pictureScroll_->setWidget(picture_);
-    pictureScroll_->setAlignment(Qt::AlignCenter);
-    pictureStack_->addWidget(pictureStatus_);
-    pictureStack_->addWidget(pictureScroll_);
-    pictureStack_->setFrameShape(QFrame::StyledPanel);
-    pictureStack_->setMinimumSize(120, 90);
-    row->addWidget(pictureStack_, 1);
-
-    auto* buttons = new QWidget;
-    buttons->setObjectName(QStringLiteral("PictureButtons"));
-    auto* column = new QVBoxLayout(buttons);
-    column->addStretch();
-    auto* titleLabel = new QLabel(QStringLiteral("Title"));
-    imageTitle_ = FreeTextEdit();
-    imageTitle_->setObjectName(QStringLiteral("ImageTitle"));
-    titleLabel->setBuddy(imageTitle_);
-    guard_->Watch(imageTitle_);
-    imageFile_ = new QPushButton(QStringLiteral("Image File"));
-    clearImage_ = new QPushButton(QStringLiteral("Clear Image"));
-    MarkPending(imageFile_, QStringLiteral("Select a Picture File"));
-    MarkPending(clearImage_, QStringLiteral("Remove the Picture"));
-    autoSize_ = new QCheckBox(QStringLiteral("Auto Size Image"));
-    autoSize_->setObjectName(QStringLiteral("AutoSize"));
-    column->addWidget(titleLabel);
-    column->addWidget(imageTitle_);
-    column->addSpacing(8);
-    column->addWidget(imageFile_);
-    column->addWidget(clearImage_);
-    column->addWidget(autoSize_);
-    column->addStretch();
-    buttons->setFixedWidth(std::max(170, buttons->sizeHint().width()));
-    row->addWidget(buttons);
-    layout->addWidget(frame, 1);
-
-    connect(imageBook_, &QTabBar::currentChanged, this, [this] {
-        if (ItemRecord* record = currentRecord()) {
-            const ImageRecord& slot = record->Images[static_cast<std::size_t>(imageBook_->currentIndex())];
-            pictureFileName_ = slot.FileName;
-            imageTitle_->setText(ToQString(slot.Title));
-            showPicture();
-        }
-    });
-    connect(imageTitle_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        ItemRecord* record = currentRecord();
-        std::string title;
-        if (record && FromQString(text, title))
-            record->Images[static_cast<std::size_t>(imageBook_->currentIndex())].Title = title;
-    });
-    connect(autoSize_, &QCheckBox::toggled, this, [this] { showPicture(); });
-    return page;
+    imagesPage_ = new ImagesPage(dialogs_);
+    imagesPage_->SetCurrentRecord([this] { return currentRecord(); });
+    guard_->Watch(imagesPage_->titleEdit());
+    return imagesPage_;
 }
 
 QWidget* TView::buildInternetPage() {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(4);
-
-    auto* search = new QGroupBox(QStringLiteral("Internet Search"));
-    auto* searchGrid = new QGridLayout(search);
-    auto* termLabel = new QLabel(QStringLiteral("Search Term"));
-    searchTerm_ = FreeTextEdit();
-    searchTerm_->setObjectName(QStringLiteral("SearchTerm"));
-    termLabel->setBuddy(searchTerm_);
-    guard_->Watch(searchTerm_);
-    auto* engineLabel = new QLabel(QStringLiteral("Search Engine"));
-    searchEngine_ = new QComboBox;
-    searchEngine_->setObjectName(QStringLiteral("SearchEngineBox"));
-    searchEngine_->addItems({QStringLiteral("AltaVista"), QStringLiteral("Excite"), QStringLiteral("Lycos"),
-                             QStringLiteral("Go"), QStringLiteral("Hotbot"), QStringLiteral("Northern Light")});
-    engineLabel->setBuddy(searchEngine_);
-    generateTerm_ = new QPushButton(QStringLiteral("Generate Search Term"));
-    launchBrowser_ = new QPushButton(QStringLiteral("Launch Browser"));
-    MarkPending(generateTerm_);
-    MarkPending(launchBrowser_);
-    auto* engineRow = new QHBoxLayout;
-    engineRow->addWidget(searchEngine_);
-    engineRow->addStretch();
-    engineRow->addWidget(generateTerm_);
-    engineRow->addWidget(launchBrowser_);
-    searchGrid->addWidget(termLabel, 0, 0);
-    searchGrid->addWidget(searchTerm_, 0, 1);
-    searchGrid->addWidget(engineLabel, 1, 0);
-    searchGrid->addLayout(engineRow, 1, 1);
-    searchGrid->setColumnStretch(1, 1);
-    layout->addWidget(search);
-
-    auto listGroup = [this](const QString& title, const QString& instruction, const QString& name,
-                            QListWidget*& list, QPushButton*& add, const QString& addCaption) {
-        auto* group = new QGroupBox(title);
-        auto* column = new QVBoxLayout(group);
-        auto* hint = new QLabel(instruction);
-        list = new QListWidget;
-        list->setObjectName(name);
-        list->setMinimumHeight(list->fontMetrics().lineSpacing() * 3 + 8);
-        add = new QPushButton(addCaption);
-        MarkPending(add);
-        column->setSpacing(4);
-        column->addWidget(hint);
-        column->addWidget(list, 1);
-        auto* buttonRow = new QHBoxLayout;
-        buttonRow->addStretch();
-        buttonRow->addWidget(add);
-        column->addLayout(buttonRow);
-        return group;
-    };
-    auto* lists = new QHBoxLayout;
-    lists->addWidget(listGroup(QStringLiteral("Related Links"), QStringLiteral("Click on Link to View or Delete."),
-                               QStringLiteral("RelatedLinks"), relatedLinks_, addUrl_, QStringLiteral("Add URL")));
-    lists->addWidget(listGroup(QStringLiteral("Related Email Addreses"),
-                               QStringLiteral("Click on Address to View or Delete"), QStringLiteral("RelatedEmail"),
-                               relatedEmail_, addAddress_, QStringLiteral("Add Address")));
-    layout->addLayout(lists, 1);
-
-    linkMenu_ = new QMenu(this);
-    MarkPending(linkMenu_->addAction(QStringLiteral("View URL")));
-    deleteUrl_ = linkMenu_->addAction(QStringLiteral("Delete URL"));
-    MarkPending(deleteUrl_);
-    emailMenu_ = new QMenu(this);
-    MarkPending(emailMenu_->addAction(QStringLiteral("Send Email")));
-    deleteEmail_ = emailMenu_->addAction(QStringLiteral("Delete Email"));
-    MarkPending(deleteEmail_);
-
-    auto* stores = new QGroupBox(QStringLiteral("Book and Magazine Search"));
-    auto* storeGrid = new QGridLayout(stores);
-    bookSearch_ = FreeTextEdit();
-    bookSearch_->setObjectName(QStringLiteral("BookSearch"));
-    magazineSearch_ = FreeTextEdit();
-    magazineSearch_->setObjectName(QStringLiteral("MagazineSearch"));
-    guard_->Watch(bookSearch_);
-    guard_->Watch(magazineSearch_);
-    bookButton_ = new QPushButton(QStringLiteral("Search Books"));
-    magazineButton_ = new QPushButton(QStringLiteral("Search Magazines"));
-    MarkPending(bookButton_);
-    MarkPending(magazineButton_);
-    storeGrid->addWidget(bookSearch_, 0, 0);
-    storeGrid->addWidget(bookButton_, 0, 1);
-    storeGrid->addWidget(magazineSearch_, 0, 2);
-    storeGrid->addWidget(magazineButton_, 0, 3);
-    storeGrid->setColumnStretch(0, 1);
-    storeGrid->setColumnStretch(2, 1);
-    layout->addWidget(stores);
-    return Scrolling(page);
+    internetPage_ = new InternetPage(dialogs_, paths_.data);
+    // The term is made of what the window shows, edits not yet written back included.
+    internetPage_->SetTermSource([this] {
+        SearchTermSource source;
+        FromQString(recordName_->text(), source.name);
+        FromQString(memos_[1]->toPlainText(), source.foodPairing);
+        for (int k = 1; k <= kDescriptionCount; ++k) {
+            auto i = static_cast<std::size_t>(k - 1);
+            FromQString(descEdits_[i]->text(), source.descriptions[i]);
+        }
+        FromQString(detailEdits_[0]->text(), source.detail0);
+        return source;
+    });
+    guard_->Watch(internetPage_->searchTermEdit());
+    guard_->Watch(internetPage_->bookSearchEdit());
+    guard_->Watch(internetPage_->magazineSearchEdit());
+    return Scrolling(internetPage_);
 }
 
 }  // namespace vorlane

@@ -22,7 +22,9 @@
 
 #include "app/ui/text_codec.h"
 #include "editor/description_display.h"
+#include "editor/ui/images_page.h"
 #include "editor/ui/ingredients_grid.h"
+#include "editor/ui/internet_page.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
 #include "storage/database_forms.h"
@@ -54,36 +56,6 @@ void TakeLines(const QPlainTextEdit* memo, std::vector<std::string>& field) {
     if (FromQString(memo->toPlainText(), text)) field = SplitLines(text);
 }
 
-// A stored entry is an anchor: <A href="address">title</A>.
-QString EntryDisplay(const QString& entry) {
-    static const QRegularExpression anchor(QStringLiteral("^<a href=\"(.*)\">(.*)</a>$"),
-                                           QRegularExpression::CaseInsensitiveOption |
-                                               QRegularExpression::DotMatchesEverythingOption);
-    QRegularExpressionMatch match = anchor.match(entry);
-    if (!match.hasMatch()) return entry;
-    return QStringLiteral("%1  \u2014  %2").arg(match.captured(2), match.captured(1));
-}
-
-void SetEntries(QListWidget* list, const std::vector<std::string>& entries) {
-    list->clear();
-    for (const std::string& entry : entries) {
-        QString raw = ToQString(entry);
-        auto* item = new QListWidgetItem(EntryDisplay(raw), list);
-        item->setData(Qt::UserRole, raw);
-        item->setToolTip(raw);
-    }
-}
-
-std::vector<std::string> Entries(const QListWidget* list) {
-    std::vector<std::string> entries;
-    for (int i = 0; i < list->count(); ++i) {
-        std::string entry;
-        FromQString(list->item(i)->data(Qt::UserRole).toString(), entry);
-        entries.push_back(std::move(entry));
-    }
-    return entries;
-}
-
 }  // namespace
 
 ItemRecord* TView::currentRecord() {
@@ -113,10 +85,7 @@ void TView::GetRecord(int index) {
     readonlyBox_->setChecked(record.ReadOnly);
     SetReadOnlyState(record.ReadOnly);
 
-    const ImageRecord& slot = record.Images[static_cast<std::size_t>(imageBook_->currentIndex())];
-    pictureFileName_ = slot.FileName;
-    imageTitle_->setText(ToQString(slot.Title));
-    showPicture();
+    imagesPage_->ShowRecord(record);
 
     showDescriptions(record);
 
@@ -142,8 +111,7 @@ void TView::GetRecord(int index) {
 
     dirGrid_->Load(record.Ingredients);
 
-    SetEntries(relatedLinks_, record.Links);
-    SetEntries(relatedEmail_, record.EmailAddresses);
+    internetPage_->ShowRecord(record);
 
     shownIndex_ = index;
 }
@@ -154,15 +122,14 @@ void TView::SaveRecord(int index) {
 
     TakeText(recordName_, record.Name);
     record.ReadOnly = readonlyBox_->isChecked();
-    record.Images[static_cast<std::size_t>(imageBook_->currentIndex())].FileName = pictureFileName_;
+    imagesPage_->SaveRecord(record);
     record.Favorite = statusBoxes_[0]->isChecked();
     record.Tested = statusBoxes_[1]->isChecked();
     record.Untested = statusBoxes_[2]->isChecked();
     for (int m = 0; m < kNoteListCount; ++m)
         TakeLines(memos_[static_cast<std::size_t>(m)], record.NoteLists[static_cast<std::size_t>(m)]);
     if (dirGrid_->edited()) record.Ingredients = dirGrid_->Store();
-    record.Links = Entries(relatedLinks_);
-    record.EmailAddresses = Entries(relatedEmail_);
+    internetPage_->SaveRecord(record);
     for (int d = 0; d < kDetailCount; ++d)
         TakeText(detailEdits_[static_cast<std::size_t>(d)], record.Details[static_cast<std::size_t>(d)]);
     for (int k = 1; k <= kDescriptionCount; ++k) record.Description(k) = descPaths_[static_cast<std::size_t>(k - 1)];
@@ -173,9 +140,8 @@ void TView::SetReadOnlyState(bool on) {
     for (QLineEdit* edit : detailEdits_) edit->setReadOnly(on);
     for (QPlainTextEdit* memo : memos_) memo->setReadOnly(on);
     for (QCheckBox* box : statusBoxes_) box->setEnabled(!on);
-    for (QPushButton* button : {imageFile_, clearImage_, addUrl_, addAddress_}) SetEnabledUnlessPending(button, !on);
-    SetEnabledUnlessPending(deleteUrl_, !on);
-    SetEnabledUnlessPending(deleteEmail_, !on);
+    imagesPage_->SetReadOnly(on);
+    internetPage_->SetReadOnly(on);
 }
 
 void TView::readonlyBoxClick() {
@@ -186,30 +152,6 @@ void TView::readonlyBoxClick() {
 
 void TView::searchListBoxClick() {
     if (ItemRecord* record = currentRecord()) record->OnSearchList = record->PreviouslyListed = searchListBox_->isChecked();
-}
-
-void TView::showPicture() {
-    if (pictureFileName_.empty()) {
-        pictureStatus_->setText(QStringLiteral("No Image File Selected"));
-        pictureStack_->setCurrentWidget(pictureStatus_);
-        picture_->clear();
-        return;
-    }
-    QImageReader reader(PathToQString(pictureFileName_));
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(256);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        pictureStatus_->setText(QStringLiteral("Image File is Not Valid"));
-        pictureStack_->setCurrentWidget(pictureStatus_);
-        picture_->clear();
-        return;
-    }
-    picture_->setPixmap(QPixmap::fromImage(image));
-    picture_->setScaledContents(autoSize_->isChecked());
-    pictureScroll_->setWidgetResizable(autoSize_->isChecked());
-    if (!autoSize_->isChecked()) picture_->adjustSize();
-    pictureStack_->setCurrentWidget(pictureScroll_);
 }
 
 }  // namespace vorlane

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -224,6 +225,35 @@ TEST_F(WiringTest, ThePrintButtonPrintsTheRecipeOfWhatTheWindowShows) {
     EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"Form sent to Printer."}));
     EXPECT_GT(QFile(QString::fromStdString(pdf)).size(), 0);
     EXPECT_TRUE(view().action("Print a screenshot")->isEnabled());
+}
+
+TEST_F(WiringTest, ReadOnlySwitchesThePictureAndLinkButtonsAndTheListsFollowTheRecord) {
+    Database db = Cellar({"One", "Two"});
+    db.records[0].Links = {"<A href=\"https://example.org/a\">A</A>", "<A href=\"https://example.org/b\">B</A>"};
+    db.records[1].EmailAddresses = {"<A href=\"mailto:x@example.org\">X</A>"};
+    startWith(db);
+    auto button = [this](const QString& caption) {
+        for (QPushButton* b : view().findChildren<QPushButton*>())
+            if (b->text() == caption) return b;
+        return static_cast<QPushButton*>(nullptr);
+    };
+    for (const char* caption : {"Image File", "Clear Image", "Add URL", "Add Address"})
+        ASSERT_NE(button(caption), nullptr) << caption;
+    find<QCheckBox>("ReadonlyBox")->click();
+    for (const char* caption : {"Image File", "Clear Image", "Add URL", "Add Address"})
+        EXPECT_FALSE(button(caption)->isEnabled()) << caption;
+    EXPECT_TRUE(find<QLineEdit>("ImageTitle")->isEnabled());
+
+    trigger("Next Record in Database");
+    for (const char* caption : {"Image File", "Clear Image", "Add URL", "Add Address"})
+        EXPECT_TRUE(button(caption)->isEnabled()) << caption;
+    EXPECT_EQ(find<QListWidget>("RelatedLinks")->count(), 0);
+    EXPECT_EQ(find<QListWidget>("RelatedEmail")->count(), 1);
+    trigger("Previous Record in Database");
+    EXPECT_EQ(find<QListWidget>("RelatedLinks")->count(), 2);
+    EXPECT_EQ(record(0).Links.size(), 2u);
+    EXPECT_EQ(record(1).EmailAddresses.size(), 1u);
+    EXPECT_FALSE(button("Add URL")->isEnabled());
 }
 
 }  // namespace
