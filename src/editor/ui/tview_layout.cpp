@@ -304,7 +304,9 @@ QWidget* TView::buildInternetPage() {
     guard_->Watch(internetPage_->searchTermEdit());
     guard_->Watch(internetPage_->bookSearchEdit());
     guard_->Watch(internetPage_->magazineSearchEdit());
-    return Scrolling(internetPage_);
+    // Not in a scrolling frame: that would give the two lists their full
+    // preferred height and push the rest of the page out of sight.
+    return internetPage_;
 }
 
 }  // namespace vorlane
