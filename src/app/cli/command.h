@@ -37,6 +37,7 @@ void RunDump(const std::vector<std::string>& arguments, std::ostream& out);
 void RunResave(const std::vector<std::string>& arguments, std::ostream& out);
 void RunInfo(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSort(const std::vector<std::string>& arguments, std::ostream& out);
+void RunSearch(const std::vector<std::string>& arguments, std::ostream& out);
 
 std::span<const Command> Commands();
 

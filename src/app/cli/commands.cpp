@@ -9,6 +9,7 @@ constexpr std::array kCommands = {
     Command{"dump", "FILE", 1, "print the whole database as JSON", RunDump},
     Command{"resave", "IN OUT", 2, "read IN and write it unchanged to OUT", RunResave},
     Command{"sort", "FILE KEY OUT", 3, "write FILE to OUT with its records sorted by sort key 1 ... 21", RunSort},
+    Command{"search", "DB SRH", 2, "print the numbers of the records that the saved search SRH finds in DB", RunSearch},
     Command{"info", "FILE", 1, "print record count, name, labels and whether passwords are set", RunInfo},
 };
 }  // namespace

@@ -1,0 +1,111 @@
+#include "search/ui/search_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <cmath>
+
+namespace vorlane {
+
+namespace {
+
+const QColor kInk(0x2b, 0x3a, 0x55);
+const QColor kPaper(0xfb, 0xfb, 0xf7);
+const QColor kAccent(0x2f, 0x7d, 0xc4);
+const QColor kWine(0x8e, 0x1b, 0x3a);
+const QColor kGreen(0x2e, 0x8b, 0x57);
+const QColor kFolder(0xf3, 0xc9, 0x6b);
+
+void page(QPainter& p, QRectF r) {
+    p.setPen(QPen(kInk, 1.6));
+    p.setBrush(kPaper);
+    QPainterPath path;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - 6, r.top());
+    path.lineTo(r.right(), r.top() + 6);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.drawPath(path);
+}
+
+void magnifier(QPainter& p, QPointF centre, qreal radius) {
+    p.setPen(QPen(kInk, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre + QPointF(radius * 0.7, radius * 0.7), centre + QPointF(radius * 1.7, radius * 1.7));
+    p.setPen(QPen(kInk, 1.8));
+    p.setBrush(QColor(0xd8, 0xe9, 0xf7));
+    p.drawEllipse(centre, radius, radius);
+}
+
+void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
+    p.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(from, to);
+    QPointF d = to - from;
+    qreal length = std::hypot(d.x(), d.y());
+    if (length <= 0) return;
+    QPointF unit = d / length;
+    QPointF normal(-unit.y(), unit.x());
+    p.drawLine(to, to - unit * 5 + normal * 4);
+    p.drawLine(to, to - unit * 5 - normal * 4);
+}
+
+void draw(QPainter& p, SearchIcon kind) {
+    switch (kind) {
+        case SearchIcon::LoadSearch: {
+            p.setPen(QPen(kInk, 1.5));
+            p.setBrush(kFolder);
+            QPolygonF folder;
+            folder << QPointF(2, 9) << QPointF(10, 9) << QPointF(13, 12) << QPointF(24, 12) << QPointF(24, 27)
+                   << QPointF(2, 27);
+            p.drawPolygon(folder);
+            magnifier(p, QPointF(19, 15), 6);
+            break;
+        }
+        case SearchIcon::SaveSearch:
+            p.setPen(QPen(kInk, 1.5));
+            p.setBrush(kAccent);
+            p.drawRoundedRect(QRectF(2, 6, 21, 21), 2, 2);
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(7, 6, 11, 7));
+            p.drawRect(QRectF(6, 18, 13, 9));
+            magnifier(p, QPointF(21, 11), 6);
+            break;
+        case SearchIcon::ExtractList:
+            page(p, QRectF(3, 4, 18, 24));
+            p.setPen(QPen(kInk, 1.4));
+            for (int i = 0; i < 3; ++i) p.drawLine(QPointF(7, 12 + i * 4), QPointF(16, 12 + i * 4));
+            arrow(p, QPointF(14, 22), QPointF(29, 22), kGreen);
+            break;
+        case SearchIcon::MainWindow:
+            p.setPen(QPen(kInk, 1.5));
+            p.setBrush(kPaper);
+            p.drawRoundedRect(QRectF(3, 5, 26, 22), 2, 2);
+            p.setBrush(kWine);
+            p.drawRect(QRectF(3, 5, 26, 5));
+            p.setBrush(QColor(0xd8, 0xe9, 0xf7));
+            p.drawRect(QRectF(6, 13, 8, 11));
+            p.setPen(QPen(kInk, 1.4));
+            for (int i = 0; i < 3; ++i) p.drawLine(QPointF(17, 15 + i * 4), QPointF(26, 15 + i * 4));
+            break;
+    }
+}
+
+}  // namespace
+
+QIcon MakeSearchIcon(SearchIcon kind) {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        draw(painter, kind);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace vorlane
