@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 #include "editor/ui/tview_parts.h"
 #include "editor/ui/ingredients_actions.h"
 #include "editor/window_opening.h"
+#include "search/ui/tsearch.h"
 #include "storage/app_settings.h"
 
 namespace vorlane {
@@ -53,6 +55,23 @@ TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget
     resize(size.width, size.height);
 
     session_.SetScreen(this);
+
+    SearchWindowLinks links;
+    links.showMainWindow = [this] {
+        show();
+        raise();
+        activateWindow();
+    };
+    links.recordsChanged = [this] { searchRecordsChanged(); };
+    links.captions = [this] {
+        SearchCaptions captions;
+        FromQString(statusGroup_->title(), captions.status);
+        FromQString(recordTitle_->text(), captions.name);
+        for (std::size_t b = 0; b < statusBoxes_.size(); ++b)
+            FromQString(statusBoxes_[b]->text(), captions.statusFlags[b]);
+        return captions;
+    };
+    search_ = std::make_unique<TSearch>(session_, paths_, std::move(links));
 
     // Leaving for another program and coming back is no change between the
     // program's windows, unless one of them took the focus in between.
@@ -142,6 +161,7 @@ void TView::closeEvent(QCloseEvent* event) {
     if (!written.ok) dialogs_.Error(written.error);
     if (shownIndex_ == session_.currentIndex) session_.WriteBackCurrent();
     DeleteTemporaryPages(paths_.data.user);
+    search_->hide();
     event->accept();
     emit closed();
 }
@@ -155,6 +175,19 @@ void TView::runCommand(const std::function<void()>& command) {
 }
 
 void TView::refuseCharacter(const QString& character) { dialogs_.Error(UnstorableMessage(character)); }
+
+void TView::showSearch() { search_->ShowWindow(); }
+
+// The search window removed records or moved the current index: what the
+// window shows may no longer be the current record, so it must not be
+// written back over it.
+void TView::searchRecordsChanged() {
+    if (session_.currentIndex >= 0 && session_.currentIndex < static_cast<int>(session_.records().size()))
+        ShowCurrent();
+    else
+        shownIndex_ = -1;
+    updateCommandStates();
+}
 
 void TView::NewRecordClick() { runCommand([this] { commands_.NewRecord(); }); }
 void TView::nextClick() { runCommand([this] { commands_.Next(); }); }

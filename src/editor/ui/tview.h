@@ -39,6 +39,7 @@ class IngredientsActions;
 class InternetPage;
 class IngredientsGrid;
 class RecordPrinter;
+class TSearch;
 class TextGuard;
 
 class TView : public QMainWindow, public RecordScreen {
@@ -84,6 +85,7 @@ public:
     DescriptionMenuBuilder& descriptionMenus() { return *descMenus_; }
     IngredientsActions& ingredientsActions() { return *dirActions_; }
     RecordPrinter& recordPrinter() { return *recordPrinter_; }
+    TSearch& searchWindow() { return *search_; }
 
 signals:
     // The window closed and the program should end.
@@ -120,6 +122,8 @@ private:
     void applyLabels();
     void showAbout();
     void QuickPrintClick();
+    void showSearch();
+    void searchRecordsChanged();
     void openHelp(const QString& topic);
     void openPasswordDialog();
     void openInformationDialog();
@@ -172,6 +176,8 @@ private:
     DescriptionMenuBuilder* descMenus_ = nullptr;
     IngredientsActions* dirActions_ = nullptr;
     std::unique_ptr<RecordPrinter> recordPrinter_;
+    // Created with the window and kept for the run; closing it only hides it.
+    std::unique_ptr<TSearch> search_;
 
     int busy_ = 0;
     bool activationPending_ = false;

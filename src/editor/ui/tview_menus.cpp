@@ -13,6 +13,7 @@
 #include "app/ui/tool_icons.h"
 #include "editor/record_sort.h"
 #include "editor/ui/form_print.h"
+#include "search/ui/tsearch.h"
 #include "editor/window_opening.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
@@ -76,7 +77,7 @@ void TView::buildMenus() {
     sortMenu_->setObjectName(QStringLiteral("SortMenu"));
 
     QMenu* views = menuBar()->addMenu(QStringLiteral("&Report and View"));
-    addCommand(views, QStringLiteral("Search Records"), nullptr);
+    addCommand(views, QStringLiteral("Search Records"), &TView::showSearch);
     addCommand(views, QStringLiteral("Album View"), nullptr);
     addCommand(views, QStringLiteral("Graph View"), nullptr);
     addCommand(views, QStringLiteral("Spreadsheet View"), nullptr);
@@ -134,7 +135,7 @@ void TView::buildToolBar() {
     tool(ToolIcon::Related, QStringLiteral("Display Related Records"), &TView::showRelatedMenu);
     toolBar_->addSeparator();
     tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), &TView::QuickPrintClick);
-    tool(ToolIcon::Search, QStringLiteral("Perform Search"), nullptr);
+    tool(ToolIcon::Search, QStringLiteral("Perform Search"), &TView::showSearch);
     tool(ToolIcon::Album, QStringLiteral("Generate Album View"), nullptr);
     tool(ToolIcon::Graph, QStringLiteral("Generate Graph"), nullptr);
     tool(ToolIcon::Spreadsheet, QStringLiteral("Generate Spreadsheet"), nullptr);
@@ -190,6 +191,7 @@ void TView::updateCommandStates() {
     insertAction_->setEnabled(canInsert);
     insertTool_->setEnabled(canInsert);
     setWindowTitle(session_.fileName().empty() ? QStringLiteral("Untitled") : PathToQString(session_.fileName()));
+    if (search_) search_->UpdateCommandStates();
 }
 
 void TView::applyLabels() {

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -22,6 +23,7 @@
 #include "editor/ui/ingredients_grid.h"
 #include "editor/ui/tadd_description.h"
 #include "editor/ui/view_fixture.h"
+#include "search/ui/tsearch.h"
 #include "support/test_cellars.h"
 
 namespace vorlane::testing {
@@ -254,6 +256,36 @@ TEST_F(WiringTest, ReadOnlySwitchesThePictureAndLinkButtonsAndTheListsFollowTheR
     EXPECT_EQ(record(0).Links.size(), 2u);
     EXPECT_EQ(record(1).EmailAddresses.size(), 1u);
     EXPECT_FALSE(button("Add URL")->isEnabled());
+}
+
+TEST_F(WiringTest, PerformSearchShowsTheOneSearchWindowWhichLeadsBackToTheRecord) {
+    startWith(Cellar({"One", "Two", "Three"}));
+    trigger("Perform Search");
+    TSearch& search = view().searchWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&search, 2000));
+    search.close();  // only hidden: the same window comes back
+    EXPECT_FALSE(search.isVisible());
+    trigger("Search Records");
+    EXPECT_EQ(&view().searchWindow(), &search);
+    EXPECT_TRUE(search.isVisible());
+
+    // A range addition makes the first record current; the main window
+    // shows it, not the one it showed before.
+    trigger("Next Record in Database");
+    trigger("Next Record in Database");
+    search.rangeHigh()->setMaximum(3);
+    search.rangeLow()->setValue(2);
+    search.rangeHigh()->setValue(3);
+    search.AddRangeBtnClick();
+    EXPECT_EQ(session->currentIndex, 0);
+    EXPECT_EQ(text("RecordName"), "One");
+    EXPECT_TRUE(record(1).OnSearchList);
+
+    QAction* back = search.action("Display Main Window");
+    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&view(), 2000));
 }
 
 }  // namespace
