@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
+#include "storage/ascii_case.h"
+
 namespace vorlane {
 
 namespace {
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool FoldedLess(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(Fold(x)) < static_cast<unsigned char>(Fold(y));
+        return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
     });
 }
 
-bool FoldedEqual(const std::string& a, const std::string& b) { return !FoldedLess(a, b) && !FoldedLess(b, a); }
+bool FoldedEqual(const std::string& a, const std::string& b) { return EqualsIgnoringAsciiCase(a, b); }
 }  // namespace
 
 const std::vector<std::string>& CommonIngredients() {

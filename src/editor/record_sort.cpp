@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "storage/ascii_case.h"
 #include "storage/fields.h"
 
 namespace vorlane {
@@ -18,10 +19,7 @@ const std::string& sortField(const ItemRecord& r, int key) {
     return r.Name;
 }
 
-unsigned char foldAscii(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 32) : u;
-}
+unsigned char foldAscii(char c) { return static_cast<unsigned char>(AsciiUpper(c)); }
 
 int compareText(std::string_view a, std::string_view b) {
     std::size_t n = std::min(a.size(), b.size());

@@ -1,17 +1,9 @@
 #include "editor/related_records.h"
+#include "storage/ascii_case.h"
 
 namespace vorlane {
 
 namespace {
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
 
 // The part after the last colon, blank included: the top of the value path.
 std::string_view primaryPart(std::string_view path) {
@@ -27,14 +19,14 @@ bool related(const ItemRecord& a, const ItemRecord& b, int key) {
     if (key == 200) return sameStatus(a, b);
     if (key >= 100 && key <= 190) {
         auto j = static_cast<std::size_t>((key - 100) / 10);
-        return equalIgnoringAsciiCase(a.Details[j], b.Details[j]);
+        return EqualsIgnoringAsciiCase(a.Details[j], b.Details[j]);
     }
     if (key % 10 == 5) {
         int i = (key + 5) / 10;
-        return equalIgnoringAsciiCase(primaryPart(a.Description(i)), primaryPart(b.Description(i)));
+        return EqualsIgnoringAsciiCase(primaryPart(a.Description(i)), primaryPart(b.Description(i)));
     }
     int i = key / 10 + 1;
-    return equalIgnoringAsciiCase(a.Description(i), b.Description(i));
+    return EqualsIgnoringAsciiCase(a.Description(i), b.Description(i));
 }
 
 }  // namespace

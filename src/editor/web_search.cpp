@@ -1,4 +1,5 @@
 #include "editor/web_search.h"
+#include "storage/ascii_case.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,17 +17,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
 }
 
 // Kept in step with data/web_search.txt, which a test compares against.
@@ -197,15 +187,15 @@ void ApplyConfigText(WebSearchConfig& config, std::string_view text) {
         std::string_view key = Trim(line.substr(0, equals));
         std::string value(Trim(line.substr(equals + 1)));
         if (key.empty()) continue;
-        if (EqualsNoCase(section, "engines")) {
+        if (EqualsIgnoringAsciiCase(section, "engines")) {
             engines.push_back({std::string(key), value});
-        } else if (EqualsNoCase(section, "retailers")) {
-            if (EqualsNoCase(key, "Books")) config.bookSearch = value;
-            else if (EqualsNoCase(key, "Magazines")) config.magazineSearch = value;
-        } else if (EqualsNoCase(section, "pages")) {
-            if (EqualsNoCase(key, "Banner")) config.banner = value;
-            else if (EqualsNoCase(key, "Frames"))
-                config.framedResults = EqualsNoCase(value, "yes") || EqualsNoCase(value, "true") || value == "1";
+        } else if (EqualsIgnoringAsciiCase(section, "retailers")) {
+            if (EqualsIgnoringAsciiCase(key, "Books")) config.bookSearch = value;
+            else if (EqualsIgnoringAsciiCase(key, "Magazines")) config.magazineSearch = value;
+        } else if (EqualsIgnoringAsciiCase(section, "pages")) {
+            if (EqualsIgnoringAsciiCase(key, "Banner")) config.banner = value;
+            else if (EqualsIgnoringAsciiCase(key, "Frames"))
+                config.framedResults = EqualsIgnoringAsciiCase(value, "yes") || EqualsIgnoringAsciiCase(value, "true") || value == "1";
         }
     }
     if (!engines.empty()) config.engines = std::move(engines);

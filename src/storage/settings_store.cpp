@@ -1,4 +1,5 @@
 #include "storage/settings_store.h"
+#include "storage/ascii_case.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -150,17 +151,6 @@ bool ParseInteger(std::string_view text, int& value) {
     return true;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 SettingsStore::SettingsStore(std::string path) : path_(std::move(path)), ini_(std::make_unique<Ini>()) {
@@ -210,8 +200,8 @@ bool SettingsStore::ReadBool(std::string_view section, std::string_view key, boo
     if (!stored) return defaultValue;
     std::string value = DecodeValue(stored);
     std::string_view text = Trimmed(value);
-    if (EqualsIgnoringCase(text, "true")) return true;
-    if (EqualsIgnoringCase(text, "false")) return false;
+    if (EqualsIgnoringAsciiCase(text, "true")) return true;
+    if (EqualsIgnoringAsciiCase(text, "false")) return false;
     int number = 0;
     if (ParseInteger(text, number)) return number != 0;
     return defaultValue;

@@ -210,7 +210,7 @@ void draw(QPainter& p, ToolIcon kind) {
 
 }  // namespace
 
-QIcon MakeToolIcon(ToolIcon kind) {
+QIcon IconFromDrawing(const std::function<void(QPainter&)>& drawing) {
     QIcon icon;
     for (int size : {16, 24, 32, 48}) {
         QPixmap pixmap(size, size);
@@ -218,11 +218,15 @@ QIcon MakeToolIcon(ToolIcon kind) {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(size / 32.0, size / 32.0);
-        draw(painter, kind);
+        drawing(painter);
         painter.end();
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon MakeToolIcon(ToolIcon kind) {
+    return IconFromDrawing([kind](QPainter& painter) { draw(painter, kind); });
 }
 
 }  // namespace vorlane

@@ -4,6 +4,10 @@
 
 #include <QIcon>
 
+#include <functional>
+
+class QPainter;
+
 namespace vorlane {
 
 enum class ToolIcon {
@@ -14,5 +18,8 @@ enum class ToolIcon {
 };
 
 QIcon MakeToolIcon(ToolIcon kind);
+
+// An icon at the usual sizes from a drawing made on a 32 by 32 canvas.
+QIcon IconFromDrawing(const std::function<void(QPainter&)>& draw);
 
 }  // namespace vorlane

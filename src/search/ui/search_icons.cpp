@@ -1,5 +1,7 @@
 #include "search/ui/search_icons.h"
 
+#include "app/ui/tool_icons.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -94,18 +96,7 @@ void draw(QPainter& p, SearchIcon kind) {
 }  // namespace
 
 QIcon MakeSearchIcon(SearchIcon kind) {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        draw(painter, kind);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return IconFromDrawing([kind](QPainter& painter) { draw(painter, kind); });
 }
 
 }  // namespace vorlane
