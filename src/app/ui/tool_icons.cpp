@@ -1,5 +1,6 @@
 #include "app/ui/tool_icons.h"
 
+#include "app/ui/icon_drawing.h"
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -7,26 +8,10 @@
 
 namespace vorlane {
 
+using namespace icons;
+
 namespace {
 
-const QColor kInk(0x2b, 0x3a, 0x55);
-const QColor kPaper(0xfb, 0xfb, 0xf7);
-const QColor kAccent(0x2f, 0x7d, 0xc4);
-const QColor kWine(0x8e, 0x1b, 0x3a);
-const QColor kGreen(0x2e, 0x8b, 0x57);
-
-void page(QPainter& p, QRectF r) {
-    p.setPen(QPen(kInk, 1.6));
-    p.setBrush(kPaper);
-    QPainterPath path;
-    path.moveTo(r.left(), r.top());
-    path.lineTo(r.right() - 6, r.top());
-    path.lineTo(r.right(), r.top() + 6);
-    path.lineTo(r.right(), r.bottom());
-    path.lineTo(r.left(), r.bottom());
-    path.closeSubpath();
-    p.drawPath(path);
-}
 
 void triangle(QPainter& p, qreal x, qreal y, qreal w, qreal h, bool left, const QColor& fill) {
     QPolygonF t;
