@@ -4,28 +4,19 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
+#include "support/file_bytes.h"
 
 namespace vorlane {
+using vorlane::testing::Slurp;
+using vorlane::testing::Spill;
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spill(const std::string& path, std::string_view bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
 
 // The key of every "key=value" line, in file order.
 std::vector<std::string> KeysInFile(const std::string& path) {

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <set>
 #include <stdexcept>
@@ -18,8 +16,11 @@
 #include "storage/database_file.h"
 #include "storage/new_record.h"
 #include "storage/value_tree.h"
+#include "support/file_bytes.h"
 
 namespace vorlane {
+using vorlane::testing::Slurp;
+
 namespace {
 
 const std::string kSourceDir = VORLANE_SOURCE_DIR;
@@ -29,11 +30,6 @@ GeneratorOptions Options(bool large = false) {
     options.dataDir = kSourceDir + "/data";
     options.large = large;
     return options;
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // "Pauillac : Bordeaux : France" -> "France"

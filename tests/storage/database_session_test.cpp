@@ -7,10 +7,12 @@
 #include "storage/scramble.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/file_bytes.h"
 
 using namespace vorlane;
 using vorlane::testing::ScriptedDialogs;
 using vorlane::testing::Shown;
+using vorlane::testing::Slurp;
 using vorlane::testing::TempFolder;
 
 namespace {
@@ -27,11 +29,6 @@ struct FakeScreen : RecordScreen {
     }
     void ShowCurrent() override { ++shows; }
 };
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class SessionTest : public ::testing::Test {
 protected:
@@ -150,7 +147,7 @@ TEST_F(SessionTest, WrongReadPasswordStillAsksForTheSavePasswordThenStartsNew) {
 TEST_F(SessionTest, CancelledSavePromptOpensReadOnlyUntilNew) {
     session->RunStartup("");
     std::string path = writeCellar("guarded", "", "save");
-    std::string before = readFile(path);
+    std::string before = Slurp(path);
     dialogs.Yes();
     dialogs.Choose(path);
     dialogs.CancelPrompt();
@@ -166,7 +163,7 @@ TEST_F(SessionTest, CancelledSavePromptOpensReadOnlyUntilNew) {
     session->SaveAsCommand();
     session->QuickSave();
     EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{kNoPermission, kNoPermission, kNoPermission}));
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(Slurp(path), before);
     // Nothing may be saved, so exit does not ask.
     EXPECT_TRUE(session->ConfirmExit());
 
@@ -210,7 +207,7 @@ TEST_F(SessionTest, SaveWritesTheScreenEditsFirst) {
     EXPECT_TRUE(session->SaveCommand());
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"File Saved"});
     Database back;
-    ASSERT_EQ(DecodeDatabase(readFile(path), path, back), ReadStatus::Loaded);
+    ASSERT_EQ(DecodeDatabase(Slurp(path), path, back), ReadStatus::Loaded);
     EXPECT_EQ(back.records[0].Name, "Typed on screen");
 }
 
@@ -235,18 +232,18 @@ TEST_F(SessionTest, SaveAsAppendsDatOnlyWithoutAnyPoint) {
 TEST_F(SessionTest, SaveAsAsksBeforeOverwriting) {
     session->RunStartup("");
     std::string path = writeCellar("existing", "", "");
-    std::string before = readFile(path);
+    std::string before = Slurp(path);
     dialogs.Choose(path);
     dialogs.No();
     dialogs.ChooseNothing();
     EXPECT_FALSE(session->SaveAsCommand());
     EXPECT_EQ(dialogs.shown()[1].text, path + " already exists.  Do you want to overwrite it ?");
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(Slurp(path), before);
 
     dialogs.Choose(path);
     dialogs.Yes();
     EXPECT_TRUE(session->SaveAsCommand());
-    EXPECT_NE(readFile(path), before);
+    EXPECT_NE(Slurp(path), before);
 }
 
 TEST_F(SessionTest, AFailedSaveSaysWhyAndKeepsTheOldName) {

@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -20,22 +19,15 @@
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "support/file_bytes.h"
 
 namespace vorlane {
+using vorlane::testing::Slurp;
+using vorlane::testing::Spill;
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spill(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
 
 std::string Pattern(std::size_t size, unsigned seed) {
     std::string bytes(size, '\0');

@@ -8,29 +8,20 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
+#include "support/file_bytes.h"
 
 namespace vorlane {
+using vorlane::testing::Slurp;
+using vorlane::testing::Spill;
+
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spill(const std::string& path, std::string_view bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
