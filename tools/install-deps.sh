@@ -3,7 +3,7 @@
 # only when some are missing.
 set -euo pipefail
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsimpleini-dev libgraphicsmagick1-dev
   qt6-base-dev qt6-charts-dev libqt6svg6-dev
