@@ -8,7 +8,9 @@ packages=(
   nlohmann-json3-dev libsimpleini-dev libgraphicsmagick1-dev
   qt6-base-dev qt6-charts-dev libqt6svg6-dev
   clang libclang-rt-14-dev
-  xvfb xauth poppler-utils
+  qt6-multimedia-dev libcdio-dev libcdio-paranoia-dev
+  xvfb xauth poppler-utils chromium
+  desktop-file-utils appstream dpkg-dev adwaita-icon-theme
 )
 missing=()
 for p in "${packages[@]}"; do
