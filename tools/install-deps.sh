@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-multimedia-dev libcdio-dev libcdio-paranoia-dev
   xvfb xauth poppler-utils chromium
-  desktop-file-utils appstream dpkg-dev adwaita-icon-theme
+  desktop-file-utils appstream dpkg-dev adwaita-icon-theme locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -22,4 +22,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The tests read numbers under a comma-decimal locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -13,7 +13,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlane"));
+    // No display name: Qt would append it to every caption, and a caption is
+    // the database's path or "Untitled" alone.
     QApplication::setApplicationVersion(QStringLiteral(VORLANE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 

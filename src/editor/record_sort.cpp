@@ -1,11 +1,11 @@
 #include "editor/record_sort.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <numeric>
 
 #include "storage/ascii_case.h"
 #include "storage/fields.h"
+#include "storage/number_text.h"
 
 namespace vorlane {
 
@@ -32,7 +32,7 @@ int compareText(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-double numberOf(std::string_view text) { return std::strtod(NumericValue(text).c_str(), nullptr); }
+double numberOf(std::string_view text) { return MoneyValue(text); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "storage/dialogs.h"
+#include "storage/number_text.h"
 
 namespace vorlane {
 
@@ -53,8 +54,6 @@ double Apply(double value, const Step* steps, int count) {
     return value;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Adds one unit in the last place to a string of decimal digits.
 // Returns false when the carry runs off the front.
 bool IncrementDigits(std::string& digits) {
@@ -69,40 +68,6 @@ bool IncrementDigits(std::string& digits) {
 }
 
 }  // namespace
-
-std::optional<double> ParseQuantity(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    text.remove_prefix(i);
-
-    // Check the shape first: from_chars alone would take "inf", "nan" and hex.
-    std::size_t p = 0;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
-    std::size_t start = p;
-    std::size_t digits = 0;
-    while (p < text.size() && IsDigit(text[p])) ++p, ++digits;
-    if (p < text.size() && text[p] == '.') {
-        ++p;
-        while (p < text.size() && IsDigit(text[p])) ++p, ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-        ++p;
-        if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-        std::size_t expDigits = 0;
-        while (p < text.size() && IsDigit(text[p])) ++p, ++expDigits;
-        if (expDigits == 0) return std::nullopt;
-    }
-    if (p != text.size()) return std::nullopt;
-
-    double value = 0;
-    const char* first = text.data() + start;
-    const char* last = text.data() + text.size();
-    auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
-    return negative ? -value : value;
-}
 
 bool IsConvertibleUnit(std::string_view unit) { return Find(unit) != nullptr; }
 
@@ -154,7 +119,7 @@ std::string FormatConverted(double value) {
 
 std::vector<UnitConversion> UnitConversions(const std::string& quantity, const std::string& unit) {
     std::vector<UnitConversion> entries;
-    std::optional<double> amount = ParseQuantity(quantity);
+    std::optional<double> amount = ParseNumberText(quantity);
     if (!amount || !IsConvertibleUnit(unit)) return entries;
     for (const std::string& target : ConversionTargets()) {
         if (target == unit) continue;

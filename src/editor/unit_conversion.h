@@ -14,10 +14,6 @@ class Dialogs;
 
 inline constexpr const char* kNoConversionMessage = "No valid value is available to convert.";
 
-// A decimal number with a full stop as decimal point, optionally signed and
-// with an exponent; blanks may lead, nothing may follow.
-std::optional<double> ParseQuantity(std::string_view text);
-
 // Unit names are matched exactly, letter case included.
 bool IsConvertibleUnit(std::string_view unit);
 

@@ -329,7 +329,13 @@ void WebPages::ViewUrl(std::string_view address) {
     if (write(kRedirectPageFile, RedirectPage(address))) shell_.OpenFile(PathOf(kRedirectPageFile));
 }
 
-void WebPages::SendEmail(std::string_view address) { shell_.OpenAddress("Mailto:" + std::string(address)); }
+void WebPages::SendEmail(std::string_view address) {
+    // Only the address: header fields after it (?attach=..., &body=...) came
+    // from the file, not from the person, and could make the mail program
+    // attach or send what nobody asked for.
+    address = address.substr(0, address.find_first_of("?#\r\n"));
+    shell_.OpenAddress("Mailto:" + std::string(address));
+}
 
 void WebPages::RetailerSearch(const std::vector<std::string>& pageTemplate, std::string_view text) {
     if (write(kRedirectPageFile, FillTemplate(pageTemplate, text))) shell_.OpenFile(PathOf(kRedirectPageFile));

@@ -38,7 +38,10 @@ std::string ToQtInputMask(const std::string& editMask) {
             out.push_back(picture[++i]);
         } else out.push_back(c);
     }
-    if (!blank.empty()) out += ";" + blank.substr(0, 1);
+    if (!blank.empty()) {
+        out.push_back(';');
+        out.push_back(blank[0]);
+    }
     return out;
 }
 

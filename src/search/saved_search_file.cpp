@@ -1,5 +1,7 @@
 #include "search/saved_search_file.h"
 
+#include <new>
+
 #include "search/search_messages.h"
 #include "storage/safe_file.h"
 #include "storage/value_stream.h"
@@ -43,6 +45,9 @@ bool DecodeSavedSearch(std::string_view bytes, SearchTerms& terms, const LabelTa
     try {
         TReader r(bytes);
         const std::int32_t gridRows = r.ReadInteger();
+        // The grid never holds more term rows than there are slots; a larger
+        // count is no search of ours and must not make a huge grid.
+        if (gridRows > kMaxTermRows + 1) throw ReadError("Too many term rows");
         for (std::int32_t n = 1; n < gridRows; ++n) {
             rows.emplace_back();
             TermRow& row = rows.back();
@@ -58,6 +63,8 @@ bool DecodeSavedSearch(std::string_view bytes, SearchTerms& terms, const LabelTa
             slot.code = r.ReadInteger();
         }
     } catch (const ReadError&) {
+        ok = false;
+    } catch (const std::bad_alloc&) {
         ok = false;
     }
     // The grid always keeps one term row.

@@ -1,8 +1,7 @@
 #include "search/search_evaluation.h"
 
-#include <charconv>
-
 #include "search/search_messages.h"
+#include "storage/database_file.h"
 #include "storage/fields.h"
 
 namespace vorlane {
@@ -35,7 +34,7 @@ CompiledSearch::CompiledSearch(const SearchTerms& terms, const SearchCaptions& c
         } else {
             t.kind = Kind::Ingredients;
             t.invert = false;  // always tested as "Includes"
-            t.folded = UpperAscii(criterion->value);
+            t.folded = UpperCp1252(criterion->value);
         }
         terms_.push_back(std::move(t));
     }
@@ -74,12 +73,6 @@ bool CompiledSearch::Matches(const ItemRecord& record) const {
 
 namespace {
 
-int parseCount(std::string_view text, int fallback) {
-    int value = fallback;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() ? value : fallback;
-}
-
 // Cell texts keep CR and LF as TAB and backspace when they hold a backspace.
 char cellChar(char c, bool mapped) {
     if (!mapped) return c;
@@ -95,7 +88,7 @@ bool cellContains(std::string_view cell, std::string_view needleUpper) {
     const std::size_t last = cell.size() - n;
     for (std::size_t i = 0; i <= last; ++i) {
         std::size_t j = 0;
-        while (j < n && UpperAscii(cellChar(cell[i + j], mapped)) == needleUpper[j]) ++j;
+        while (j < n && UpperCp1252(cellChar(cell[i + j], mapped)) == needleUpper[j]) ++j;
         if (j == n) return true;
     }
     return false;
@@ -104,32 +97,12 @@ bool cellContains(std::string_view cell, std::string_view needleUpper) {
 }  // namespace
 
 bool IngredientsContain(std::string_view block, std::string_view needleUpper) {
-    if (block.empty()) return false;
-    // The first line gives the grid's size; cells outside it are not in the table.
-    int columns = 4;
-    int rows = 100;
-    std::size_t pos = block.find("\r\n");
-    std::string_view first = block.substr(0, pos);
-    if (!first.empty()) {
-        auto comma = first.find(',');
-        columns = parseCount(first.substr(0, comma), columns);
-        if (comma != std::string_view::npos) rows = parseCount(first.substr(comma + 1), rows);
-    }
-    if (pos == std::string_view::npos) return false;
-    pos += 2;
-    while (pos < block.size()) {
-        std::size_t end = block.find("\r\n", pos);
-        std::string_view line = block.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
-        pos = end == std::string_view::npos ? block.size() : end + 2;
-        auto c1 = line.find(',');
-        if (c1 == std::string_view::npos) continue;
-        auto c2 = line.find(',', c1 + 1);
-        if (c2 == std::string_view::npos) continue;
-        int column = parseCount(line.substr(0, c1), -1);
-        int row = parseCount(line.substr(c1 + 1, c2 - c1 - 1), -1);
-        if (column < 0 || column >= columns || row < 1 || row >= rows) continue;
-        if (cellContains(line.substr(c2 + 1), needleUpper)) return true;
-    }
+    // Every cell below the title row, as the main window's table shows it.
+    IngredientsLines lines(block);
+    int column, row;
+    std::string_view text;
+    while (lines.NextCell(column, row, text))
+        if (row >= 1 && cellContains(text, needleUpper)) return true;
     return false;
 }
 

@@ -25,7 +25,6 @@ RangeAddResult AddRecordRange(RecordList& records, long long low, long long high
         }
     }
     result.currentIndex = records.empty() ? -1 : 0;
-    result.extractEnabled = !SearchListEmpty(records);
     result.message = RangeAddedMessage(low, high);
     return result;
 }

@@ -16,7 +16,6 @@ inline bool SearchListEmpty(const RecordList& records) { return CountSearchList(
 struct RangeAddResult {
     std::string message;     // "Records 5 to 3 have been added to the Search List."
     int currentIndex = 0;    // the main window shows this record next
-    bool extractEnabled = false;
 };
 // "Add": positions low ... high, 1-based, both included; positions outside
 // the list are left alone. Listed records are marked previously listed.

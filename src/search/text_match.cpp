@@ -1,35 +1,49 @@
 #include "search/text_match.h"
 
 #include <algorithm>
-#include <charconv>
+#include <optional>
+
+#include "storage/number_text.h"
 
 namespace vorlane {
 
-std::string LowerAscii(std::string_view text) {
+namespace {
+
+std::string fold(std::string_view text, char (*by)(char)) {
     std::string out(text);
-    for (char& c : out) c = LowerAscii(c);
+    for (char& c : out) c = by(c);
     return out;
 }
 
-std::string UpperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = UpperAscii(c);
-    return out;
-}
-
-bool ContainsIgnoringCase(std::string_view haystack, std::string_view needleLower) {
+template <char (*lower)(char)>
+bool contains(std::string_view haystack, std::string_view needleLower) {
     const std::size_t n = needleLower.size();
     if (n == 0) return true;
     if (haystack.size() < n) return false;
     const char first = needleLower[0];
     const std::size_t last = haystack.size() - n;
     for (std::size_t i = 0; i <= last; ++i) {
-        if (LowerAscii(haystack[i]) != first) continue;
+        if (lower(haystack[i]) != first) continue;
         std::size_t j = 1;
-        while (j < n && LowerAscii(haystack[i + j]) == needleLower[j]) ++j;
+        while (j < n && lower(haystack[i + j]) == needleLower[j]) ++j;
         if (j == n) return true;
     }
     return false;
+}
+
+}  // namespace
+
+std::string LowerAscii(std::string_view text) { return fold(text, LowerAscii); }
+std::string UpperAscii(std::string_view text) { return fold(text, UpperAscii); }
+std::string LowerCp1252(std::string_view text) { return fold(text, LowerCp1252); }
+std::string UpperCp1252(std::string_view text) { return fold(text, UpperCp1252); }
+
+bool ContainsIgnoringCase(std::string_view haystack, std::string_view needleLower) {
+    return contains<LowerAscii>(haystack, needleLower);
+}
+
+bool ContainsIgnoringCaseCp1252(std::string_view haystack, std::string_view needleLower) {
+    return contains<LowerCp1252>(haystack, needleLower);
 }
 
 int CompareUpper(std::string_view aUpper, std::string_view b) {
@@ -43,58 +57,24 @@ int CompareUpper(std::string_view aUpper, std::string_view b) {
     return aUpper.size() < b.size() ? -1 : 1;
 }
 
-bool ParseNumberText(std::string_view text, double& value) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    text.remove_prefix(i);
-    if (text.empty()) return false;
-
-    bool negative = false;
-    std::size_t p = 0;
-    if (text[p] == '+' || text[p] == '-') negative = text[p++] == '-';
-    const std::size_t start = p;
-    std::size_t digits = 0;
-    while (p < text.size() && text[p] >= '0' && text[p] <= '9') ++p, ++digits;
-    if (p < text.size() && text[p] == '.') {
-        ++p;
-        while (p < text.size() && text[p] >= '0' && text[p] <= '9') ++p, ++digits;
-    }
-    if (digits == 0) return false;
-    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-        ++p;
-        if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-        std::size_t expDigits = 0;
-        while (p < text.size() && text[p] >= '0' && text[p] <= '9') ++p, ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    if (p != text.size()) return false;
-
-    // from_chars takes no '+', and the sign was checked above.
-    double parsed = 0;
-    auto result = std::from_chars(text.data() + start, text.data() + text.size(), parsed,
-                                  std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
-    value = negative ? -parsed : parsed;
-    return true;
-}
-
 TextRangeMatcher::TextRangeMatcher(std::string_view low, std::string_view high)
-    : lowUpper_(UpperAscii(low)), highUpper_(UpperAscii(high)), lowLower_(LowerAscii(low)),
-      highLower_(LowerAscii(high)) {
-    numeric_ = ParseNumberText(low, low_) && ParseNumberText(high, high_);
+    : lowUpper_(UpperAscii(low)), highUpper_(UpperAscii(high)), lowLower_(LowerCp1252(low)),
+      highLower_(LowerCp1252(high)) {
+    std::optional<double> lowNumber = ParseNumberText(low), highNumber = ParseNumberText(high);
+    numeric_ = lowNumber && highNumber;
+    if (numeric_) low_ = *lowNumber, high_ = *highNumber;
 }
 
 bool TextRangeMatcher::operator()(std::string_view text) const {
     if (numeric_) {
-        double t;
-        if (ParseNumberText(text, t)) return low_ <= t && t <= high_;
+        if (std::optional<double> t = ParseNumberText(text)) return low_ <= *t && *t <= high_;
     }
     if (!lowUpper_.empty() && !highUpper_.empty()) {
         return CompareUpper(lowUpper_, text.substr(0, lowUpper_.size())) <= 0 &&
                CompareUpper(highUpper_, text.substr(0, highUpper_.size())) >= 0;
     }
-    return (!lowLower_.empty() && ContainsIgnoringCase(text, lowLower_)) ||
-           (!highLower_.empty() && ContainsIgnoringCase(text, highLower_));
+    return (!lowLower_.empty() && ContainsIgnoringCaseCp1252(text, lowLower_)) ||
+           (!highLower_.empty() && ContainsIgnoringCaseCp1252(text, highLower_));
 }
 
 void NumericValueInto(std::string_view text, std::string& out) {

@@ -1,6 +1,8 @@
 #include "storage/database_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <new>
 
 #include "storage/value_tree.h"
 
@@ -94,14 +96,20 @@ ItemRecord readRecord(TReader& r) {
     return rec;
 }
 
+// The fewest bytes a record can take: ten booleans, thirty-five empty texts
+// (tag and length), the integer 0 of an empty ingredients block (tag and
+// byte) and five empty lists (begin and end).
+constexpr std::size_t kMinRecordBytes = 10 * 1 + 35 * 2 + 2 + 5 * 2;
+
 void readRecords(TReader& r, RecordList& records) {
     std::int32_t count = r.ReadInteger();
     if (count <= 0) return;
-    // The smallest record takes well over 100 bytes; a count the data
-    // cannot hold is refused before anything is reserved.
-    constexpr std::size_t kMinRecordBytes = 100;
-    if (static_cast<std::size_t>(count) > r.remaining() / kMinRecordBytes + 1) throw ReadError("Record count too large");
-    records.reserve(records.size() + static_cast<std::size_t>(count));
+    // A count the data cannot hold is refused before anything is reserved,
+    // and the reservation stays small: records take far more room in memory
+    // than in the file, so the list grows only as records are really read.
+    if (static_cast<std::size_t>(count) > r.remaining() / kMinRecordBytes) throw ReadError("Record count too large");
+    constexpr std::size_t kMaxReserve = 1 << 16;
+    records.reserve(records.size() + std::min(static_cast<std::size_t>(count), kMaxReserve));
     for (std::int32_t i = 0; i < count; ++i) records.push_back(readRecord(r));
 }
 
@@ -152,6 +160,8 @@ ReadStatus DecodeDatabase(std::string_view bytes, const std::string& fileName, D
         readRecords(r, db.records);
     } catch (const ReadError&) {
         return ReadStatus::ReadError;
+    } catch (const std::bad_alloc&) {
+        return ReadStatus::ReadError;  // more than memory holds: not a file we can use
     }
     out = std::move(db);
     return ReadStatus::Loaded;
@@ -169,6 +179,8 @@ bool DecodePasswords(std::string_view bytes, std::string& readPassword, std::str
         return true;
     } catch (const ReadError&) {
         return false;
+    } catch (const std::bad_alloc&) {
+        return false;
     }
 }
 
@@ -185,6 +197,8 @@ bool CheckMergeCompatible(const Database& open, std::string_view otherBytes) {
                h.savePassword == open.savePassword;
     } catch (const ReadError&) {
         return false;
+    } catch (const std::bad_alloc&) {
+        return false;
     }
 }
 
@@ -199,6 +213,11 @@ MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std
         case ReadStatus::Loaded:
             break;
     }
+    try {
+        open.records.reserve(open.records.size() + other.records.size());
+    } catch (const std::bad_alloc&) {
+        return MergeStatus::ReadError;
+    }
     // The other file's header replaces ours; the check made sure passwords
     // and labels are equal, so in effect information, notes and trees change.
     open.readPassword = std::move(other.readPassword);
@@ -207,7 +226,6 @@ MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std
     open.notes = std::move(other.notes);
     open.labels = std::move(other.labels);
     open.valueTrees = std::move(other.valueTrees);
-    open.records.reserve(open.records.size() + other.records.size());
     for (auto& rec : other.records) open.records.push_back(std::move(rec));
     return MergeStatus::Merged;
 }
@@ -239,47 +257,67 @@ std::string EncodeIngredients(const IngredientsTable& table) {
 }
 
 namespace {
-int parseInt(std::string_view text, int fallback) {
-    int value = fallback;
+// A number of the block: digits only, as written; anything else, a sign
+// or a value beyond int is no number.
+bool parseNumber(std::string_view text, int& value) {
+    if (text.empty() || text[0] < '0' || text[0] > '9') return false;
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() ? value : fallback;
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
 }  // namespace
 
-IngredientsTable DecodeIngredients(std::string_view block) {
-    IngredientsTable table;
-    if (block.empty()) return table;
-    bool first = true;
-    std::size_t pos = 0;
-    while (pos < block.size()) {
-        std::size_t end = block.find("\r\n", pos);
-        std::string_view line = block.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
-        pos = end == std::string_view::npos ? block.size() : end + 2;
-        if (first) {
-            first = false;
-            if (!line.empty()) {
-                auto comma = line.find(',');
-                table.columns = parseInt(line.substr(0, comma), table.columns);
-                if (comma != std::string_view::npos) table.rows = parseInt(line.substr(comma + 1), table.rows);
-            }
-            continue;
-        }
+bool IngredientsLines::nextLine(std::string_view& line) {
+    if (pos_ >= block_.size()) return false;
+    std::size_t end = block_.find("\r\n", pos_);
+    line = block_.substr(pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_);
+    pos_ = end == std::string_view::npos ? block_.size() : end + 2;
+    return true;
+}
+
+bool IngredientsLines::Size(int& columns, int& rows) {
+    std::string_view line;
+    if (pos_ != 0 || !nextLine(line) || line.empty()) return false;
+    auto comma = line.find(',');
+    int value;
+    if (parseNumber(line.substr(0, comma), value)) columns = value;
+    if (comma != std::string_view::npos && parseNumber(line.substr(comma + 1), value)) rows = value;
+    return true;
+}
+
+bool IngredientsLines::NextCell(int& column, int& row, std::string_view& text) {
+    if (pos_ == 0) {
+        std::string_view sizeLine;
+        nextLine(sizeLine);
+    }
+    std::string_view line;
+    while (nextLine(line)) {
         auto c1 = line.find(',');
         if (c1 == std::string_view::npos) continue;
         auto c2 = line.find(',', c1 + 1);
         if (c2 == std::string_view::npos) continue;
-        IngredientsTable::Cell cell;
-        cell.column = parseInt(line.substr(0, c1), -1);
-        cell.row = parseInt(line.substr(c1 + 1, c2 - c1 - 1), -1);
-        if (cell.column < 0 || cell.row < 0) continue;
-        cell.text = std::string(line.substr(c2 + 1));
+        if (!parseNumber(line.substr(0, c1), column) || !parseNumber(line.substr(c1 + 1, c2 - c1 - 1), row)) continue;
+        text = line.substr(c2 + 1);
+        return true;
+    }
+    return false;
+}
+
+IngredientsTable DecodeIngredients(std::string_view block) {
+    IngredientsTable table;
+    if (block.empty()) return table;
+    IngredientsLines lines(block);
+    lines.Size(table.columns, table.rows);
+    IngredientsTable::Cell cell;
+    std::string_view text;
+    while (lines.NextCell(cell.column, cell.row, text)) {
+        cell.text = std::string(text);
         if (cell.text.find('\b') != std::string::npos) {
             for (char& c : cell.text) {
                 if (c == '\t') c = '\r';
                 else if (c == '\b') c = '\n';
             }
         }
-        table.cells.push_back(std::move(cell));
+        table.cells.push_back(cell);
     }
     return table;
 }

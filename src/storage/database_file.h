@@ -12,6 +12,8 @@ namespace vorlane {
 
 inline constexpr const char* kFormatVersion = "1.03";
 inline constexpr const char* kIdentification = "Vorlane";
+// Far beyond a million wines; a larger file would not fit in memory once read.
+inline constexpr std::size_t kMaxDatabaseBytes = std::size_t{1} << 30;
 
 // A database with no name takes the file's name (without folder) first.
 std::string EncodeDatabase(Database& db, const std::string& fileName, bool searchListOnly = false);
@@ -53,5 +55,20 @@ struct IngredientsTable {
 };
 std::string EncodeIngredients(const IngredientsTable& table);
 IngredientsTable DecodeIngredients(std::string_view block);
+
+// The block as every reader takes it: the size line, then cell lines. A cell
+// line is "column,row,text" with both numbers 0 or more; any other line is
+// no cell. The text is as stored (TAB and backspace not yet turned back).
+struct IngredientsLines {
+    explicit IngredientsLines(std::string_view block) : block_(block) {}
+    // The declared size; false when the size line is missing or empty.
+    bool Size(int& columns, int& rows);
+    bool NextCell(int& column, int& row, std::string_view& text);
+
+private:
+    bool nextLine(std::string_view& line);
+    std::string_view block_;
+    std::size_t pos_ = 0;
+};
 
 }  // namespace vorlane

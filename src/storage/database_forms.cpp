@@ -26,18 +26,17 @@ bool ApplyPasswordFields(const PasswordFields& fields, Database& db, Dialogs& di
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
+    // As a memo's lines are counted: a break ends a line, so a break at the
+    // very end starts no further, empty entry.
     std::vector<std::string> lines;
-    if (text.empty()) return lines;
     std::size_t start = 0;
-    for (;;) {
+    while (start < text.size()) {
         std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            return lines;
-        }
+        if (end == std::string_view::npos) end = text.size();
         lines.emplace_back(text.substr(start, end - start));
         start = end + 1;
     }
+    return lines;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -46,6 +45,8 @@ std::string JoinLines(const std::vector<std::string>& lines) {
         if (i) text.push_back('\n');
         text += lines[i];
     }
+    // A last entry that is empty needs its own break to be read back.
+    if (!lines.empty() && lines.back().empty()) text.push_back('\n');
     return text;
 }
 

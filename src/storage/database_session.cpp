@@ -105,7 +105,8 @@ void DatabaseSession::EnsureDatabase() {
 
 void DatabaseSession::OpenCommand() {
     if (!dialogs_.AskYesNo("Changes made since last save will be lost. Open new file anyway ?")) return;
-    auto chosen = dialogs_.ChooseFileToOpen("Open File", kDatabaseFilter, folders_.user);
+    auto chosen = dialogs_.ChooseFileToOpen("Open File", kDatabaseFilter, chooserFolder());
+    if (chosen) rememberFolder(*chosen);
     if (!chosen || chosen->empty()) return;
     OpenDatabaseFile(*chosen);
 }
@@ -113,7 +114,7 @@ void DatabaseSession::OpenCommand() {
 void DatabaseSession::OpenDatabaseFile(const std::string& name, bool quietIfUnreadable) {
     // Read first: a file the system cannot open leaves the open database as it was.
     std::string bytes;
-    FileResult read = ReadWholeFile(name, bytes);
+    FileResult read = ReadWholeFile(name, bytes, kMaxDatabaseBytes);
     if (!read.ok) {
         if (!quietIfUnreadable) dialogs_.Error(read.error);
         else fileName_.clear();
@@ -186,11 +187,20 @@ void DatabaseSession::fallBackToNew() {
 void DatabaseSession::NewCommand() {
     Answer answer = dialogs_.AskYesNoCancel("Would you like to save the current database before you create a new one ?");
     if (answer == Answer::Cancel) return;
-    if (answer == Answer::Yes) {
-        if (saveEnabled_) SaveCommand();
-        else SaveAsCommand();
-    }
+    // The person asked to keep the database: when it was not written, keep it open.
+    if (answer == Answer::Yes && !(saveEnabled_ && !fileName_.empty() ? SaveCommand() : SaveAsCommand())) return;
     fallBackToNew();
+}
+
+// The database's own folder, else the last one chosen; empty lets the
+// chooser start in the person's documents.
+std::string DatabaseSession::chooserFolder() const {
+    if (!fileName_.empty()) return fs::path(fileName_).parent_path().string();
+    return lastFolder_;
+}
+
+void DatabaseSession::rememberFolder(const std::string& chosen) {
+    if (!chosen.empty()) lastFolder_ = fs::path(chosen).parent_path().string();
 }
 
 bool DatabaseSession::writeTo(const std::string& path) {
@@ -228,7 +238,8 @@ bool DatabaseSession::SaveAsCommand() {
     }
     std::string name;
     for (;;) {
-        auto chosen = dialogs_.ChooseFileToSave("Save As", kDatabaseFilter, ".dat", folders_.user);
+        auto chosen = dialogs_.ChooseFileToSave("Save As", kDatabaseFilter, ".dat", chooserFolder());
+        if (chosen) rememberFolder(*chosen);
         if (!chosen || chosen->empty()) return false;
         name = *chosen;
         if (name.find('.') == std::string::npos) name += ".dat";
@@ -252,10 +263,11 @@ bool DatabaseSession::SaveAsCommand() {
 }
 
 void DatabaseSession::MergeCommand() {
-    auto chosen = dialogs_.ChooseFileToOpen("Merge with File", kDatabaseFilter, folders_.user);
+    auto chosen = dialogs_.ChooseFileToOpen("Merge with File", kDatabaseFilter, chooserFolder());
+    if (chosen) rememberFolder(*chosen);
     if (!chosen || chosen->empty()) return;
     std::string bytes;
-    FileResult read = ReadWholeFile(*chosen, bytes);
+    FileResult read = ReadWholeFile(*chosen, bytes, kMaxDatabaseBytes);
     if (!read.ok) {
         dialogs_.Error(read.error);
         return;

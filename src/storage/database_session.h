@@ -80,6 +80,8 @@ public:
 
 private:
     bool writeTo(const std::string& path);
+    std::string chooserFolder() const;
+    void rememberFolder(const std::string& chosen);
     void fallBackToNew();
     void startNewDatabase();
     void stateChanged();
@@ -91,6 +93,7 @@ private:
 
     Database db_;
     std::string fileName_;
+    std::string lastFolder_;  // of the last file chosen in a chooser
     bool loaded_ = false;
     bool savePermission_ = true;
     bool saveEnabled_ = false;

@@ -75,12 +75,15 @@ std::string TooLarge(const std::string& path, unsigned long long size, std::size
 }
 
 FileResult ReadAll(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-    ReadDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a FIFO must not hang the open before it is refused.
+    ReadDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return Failure("Could not open " + path + ": " + Reason(errno));
 
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return Failure("Could not read " + path + ": " + Reason(errno));
     if (S_ISDIR(info.st_mode)) return Failure("Could not read " + path + ": " + Reason(EISDIR));
+    // Devices and pipes never end or never say how long they are.
+    if (!S_ISREG(info.st_mode)) return Failure("Could not read " + path + ": it is not a regular file.");
     if (info.st_size > 0 && static_cast<unsigned long long>(info.st_size) > maxBytes)
         return Failure(TooLarge(path, static_cast<unsigned long long>(info.st_size), maxBytes));
 
@@ -253,7 +256,14 @@ FileResult WriteAndReplace(const std::string& path, std::string_view bytes,
     mode_t mode = 0644;
     bool keepMode = false;
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    if (::stat(target.c_str(), &existing) == 0) {
+        // The rename would put a plain file in the place of a device or a
+        // pipe, and would replace a file the person made read-only.
+        if (!S_ISREG(existing.st_mode))
+            return Failure("Could not write " + path + ": it is not a regular file.");
+        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return Failure("Could not write " + path + ": the file is read-only.");
+        if (::access(target.c_str(), W_OK) != 0) return Failure("Could not write " + path + ": " + Reason(errno));
         mode = existing.st_mode & 07777;
         keepMode = true;
     }

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "widgets/text_codec.h"
 #include "widgets/text_guard.h"
@@ -28,8 +28,14 @@ QString WithDefaultExtension(const QString& name, const std::string& defaultExte
     QString extension = QString::fromStdString(defaultExtension);
     if (extension.isEmpty() || name.isEmpty()) return name;
     if (!extension.startsWith(u'.')) extension.prepend(u'.');
-    if (QFileInfo(name).fileName().contains(u'.')) return name;
+    // A point anywhere in the path, folders included, counts as an extension.
+    if (name.contains(u'.')) return name;
     return name + extension;
+}
+
+QString StartFolder(const std::string& initialDir) {
+    if (!initialDir.empty()) return PathToQString(initialDir);
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {}
@@ -81,7 +87,7 @@ std::string QtDialogs::Prompt(const std::string& caption, const std::string& pro
 
 std::optional<std::string> QtDialogs::ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                        const std::string& initialDir) {
-    QString name = QFileDialog::getOpenFileName(parent(), ToQString(title), PathToQString(initialDir),
+    QString name = QFileDialog::getOpenFileName(parent(), ToQString(title), StartFolder(initialDir),
                                                 QtFileFilter(filter));
     if (name.isEmpty()) return std::nullopt;
     return PathFromQString(name);
@@ -91,7 +97,7 @@ std::optional<std::string> QtDialogs::ChooseFileToSave(const std::string& title,
                                                        const std::string& defaultExtension,
                                                        const std::string& initialDir) {
     // The program asks about overwriting itself, with its own words.
-    QString name = QFileDialog::getSaveFileName(parent(), ToQString(title), PathToQString(initialDir),
+    QString name = QFileDialog::getSaveFileName(parent(), ToQString(title), StartFolder(initialDir),
                                                 QtFileFilter(filter), nullptr,
                                                 QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;

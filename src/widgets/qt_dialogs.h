@@ -37,8 +37,10 @@ private:
 // "Vorlane File|*.dat|All|*.*" -> "Vorlane File (*.dat);;All (*.*)".
 QString QtFileFilter(const std::string& filter);
 
-// name with the default extension (".dat" or "dat") when its own file name
-// has none.
+// name with the default extension (".dat" or "dat") when there is no point
+// anywhere in it.
 QString WithDefaultExtension(const QString& name, const std::string& defaultExtension);
+// Where a chooser opens: the folder given, else the person's documents.
+QString StartFolder(const std::string& initialDir);
 
 }  // namespace vorlane

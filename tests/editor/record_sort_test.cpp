@@ -4,6 +4,7 @@
 
 #include "editor/record_sort.h"
 #include "storage/fields.h"
+#include "support/comma_locale.h"
 
 using namespace vorlane;
 
@@ -117,4 +118,12 @@ TEST(RecordSort, MenuFollowsTheLabels) {
     EXPECT_EQ(menu[11].key, 12);
     EXPECT_EQ(menu[20].caption, "Sort by Name");
     EXPECT_EQ(menu[20].key, 21);
+}
+
+TEST(RecordSort, MoneyOrderIgnoresTheSystemLocale) {
+    vorlane::testing::CommaLocale comma;
+    ASSERT_TRUE(comma.active());
+    RecordList records = withDetail(1, {"9.99", "$9.50", "9.7", "10"});
+    SortRecords(records, SortKeyOfDetail(1));
+    EXPECT_EQ(column(records, 1), (std::vector<std::string>{"$9.50", "9.7", "9.99", "10"}));
 }

@@ -63,18 +63,6 @@ TEST(UnitConversion, RefusalsGiveTheMessageOnce) {
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST(UnitConversion, QuantityParsing) {
-    EXPECT_EQ(ParseQuantity("2"), 2.0);
-    EXPECT_EQ(ParseQuantity("   .5"), 0.5);
-    EXPECT_EQ(ParseQuantity("5."), 5.0);
-    EXPECT_EQ(ParseQuantity("-1.25"), -1.25);
-    EXPECT_EQ(ParseQuantity("+3"), 3.0);
-    EXPECT_EQ(ParseQuantity("1.5e2"), 150.0);
-    for (const char* bad : {"", "   ", ".", "-", "1,5", "1/2", "1.2.3", "2x", "2 ", "\t2", "inf", "nan", "0x10",
-                            "1e", "1e+", "1e400", "--1", "+-1", "e5"})
-        EXPECT_FALSE(ParseQuantity(bad).has_value()) << '"' << bad << '"';
-}
-
 TEST(UnitConversion, ResultFormatting) {
     EXPECT_EQ(FormatConverted(16.0), "16");
     EXPECT_EQ(FormatConverted(0.333), "0.333");

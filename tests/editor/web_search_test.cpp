@@ -232,6 +232,13 @@ TEST(WebPages, ViewMailAndRetailerSearch) {
     EXPECT_NE(ReadFile(folder.file("go.htm")).find("\r\nValue=\"Atlas\"\r\n"), std::string::npos);
     EXPECT_EQ(shell.opened, (std::vector<std::string>{"file:" + folder.file("go.htm"), "address:Mailto:ann@cellar.example",
                                                       "file:" + folder.file("go.htm")}));
+
+    // Header fields stored with the address are not handed on.
+    shell.opened.clear();
+    for (const char* stored : {"ann@cellar.example?attach=/etc/passwd", "ann@cellar.example#x",
+                               "ann@cellar.example\r\nBcc: eve@x.example"})
+        pages.SendEmail(stored);
+    EXPECT_EQ(shell.opened, std::vector<std::string>(3, "address:Mailto:ann@cellar.example"));
 }
 
 TEST(WebPages, APageThatCannotBeWrittenIsReportedAndNotOpened) {

@@ -218,14 +218,22 @@ TEST(SavedSearchFile, RandomBytesNeverCrash) {
     EXPECT_EQ(loaded, 0);  // none of these is long enough to hold fifty slots
 }
 
-TEST(SavedSearchFile, HugeRowCountInAShortFileFailsQuickly) {
-    Bytes file;
-    file.raw({4, 0xFF, 0xFF, 0xFF, 0x7F});
-    file.str("Includes").str("x").small(1);
-    bool ok = true;
-    SearchTerms terms = Loaded(file.out, &ok);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(terms.rows().size(), 2u);  // the row read, and the one the value broke off in
+TEST(SavedSearchFile, MoreTermRowsThanTheGridHoldsAreRefusedUnread) {
+    struct Case {
+        int gridRows;  // header included
+        int rowsWritten;
+        bool ok;
+    } cases[] = {{51, 50, true}, {52, 51, false}, {300000, 299999, false}, {0x7FFFFFFF, 1, false}};
+    for (const Case& c : cases) {
+        Bytes file;
+        file.raw({4, c.gridRows & 0xFF, (c.gridRows >> 8) & 0xFF, (c.gridRows >> 16) & 0xFF, c.gridRows >> 24});
+        for (int n = 0; n < c.rowsWritten; ++n) file.str("Includes").str("x").small(-1);
+        for (int s = 0; s < kSlotCount; ++s) file.freeSlot();
+        bool ok = !c.ok;
+        SearchTerms terms = Loaded(file.out, &ok);
+        EXPECT_EQ(ok, c.ok) << c.gridRows;
+        EXPECT_EQ(terms.rows().size(), c.ok ? std::size_t(c.rowsWritten) : 1u) << c.gridRows;
+    }
 }
 
 TEST(SavedSearchFile, MissingFileKeepsTheCurrentSearch) {

@@ -53,7 +53,6 @@ TEST(RecordRange, FlagsPositionsAndMarksListedOnesPreviouslyListed) {
     EXPECT_EQ(Flags(wines), "-LBL--");
     EXPECT_EQ(result.message, "Records 2 to 4 have been added to the Search List.");
     EXPECT_EQ(result.currentIndex, 0);
-    EXPECT_TRUE(result.extractEnabled);
 }
 
 TEST(RecordRange, BackwardsOrOutsideRangesAddNothingButStillReport) {
@@ -61,7 +60,6 @@ TEST(RecordRange, BackwardsOrOutsideRangesAddNothingButStillReport) {
     RangeAddResult backwards = AddRecordRange(wines, 5, 3);
     EXPECT_EQ(Flags(wines), "------");
     EXPECT_EQ(backwards.message, "Records 5 to 3 have been added to the Search List.");
-    EXPECT_FALSE(backwards.extractEnabled);
 
     RangeAddResult beyond = AddRecordRange(wines, 0, 99);  // clipped to the list
     EXPECT_EQ(Flags(wines), "LLLLLL");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
+#include <sys/mman.h>
 
 #include "storage/database_file.h"
 #include "storage/scramble.h"
@@ -212,6 +214,38 @@ TEST(DatabaseFile, HugeCountsAndRandomBytesFailQuickly) {
         Database out;
         EXPECT_NE(DecodeDatabase(noise, "x.dat", out), ReadStatus::Loaded);
     }
+}
+
+TEST(DatabaseFile, CountsAreBoundedByTheSmallestRecordNotByAGuess) {
+    // A record of empty texts with an empty Id takes 92 bytes: every count
+    // up to what the data holds reads, one more does not.
+    for (std::size_t n : {1u, 13u, 100u}) {
+        Database db;
+        db.records.assign(n, ItemRecord{});
+        std::string file = EncodeDatabase(db, "x.dat");
+        Database out;
+        EXPECT_EQ(DecodeDatabase(file, "x.dat", out), ReadStatus::Loaded) << n;
+        EXPECT_EQ(out.records.size(), n);
+        std::size_t countAt = file.size() - n * 92 - 2;
+        ASSERT_EQ(file[countAt], '\x02');  // the count, as a one-byte integer
+        file[countAt + 1] = static_cast<char>(n + 1);
+        EXPECT_EQ(DecodeDatabase(file, "x.dat", out), ReadStatus::ReadError) << n;
+    }
+}
+
+TEST(DatabaseFile, ACountAFileOfGigabytesCouldHoldReservesLittle) {
+    // 2 GiB of zeros (never touched, so never really allocated) behind a count
+    // of 20 million: reserving whole records for it would take 27 GB.
+    const std::size_t size = std::size_t{2100} << 20;
+    void* map = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(map, MAP_FAILED);
+    Bytes b = header();
+    b.raw({4, 0x00, 0x2D, 0x31, 0x01});
+    std::memcpy(map, b.out.data(), b.out.size());
+    Database db;
+    EXPECT_EQ(DecodeDatabase(std::string_view(static_cast<const char*>(map), size), "x.dat", db),
+              ReadStatus::ReadError);
+    ::munmap(map, size);
 }
 
 TEST(DatabaseFile, ValueTreesSurviveTheRoundTrip) {

@@ -73,10 +73,11 @@ TEST(InfoDialogFieldsTest, ScreenOrderPutsZipCodeBeforeCountryAndCoversEveryText
 TEST(LinesTest, SplitAndJoinAreInverse) {
     EXPECT_TRUE(SplitLines("").empty());
     EXPECT_EQ(SplitLines("a\nb"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_EQ(SplitLines("\n\n"), (std::vector<std::string>{"", "", ""}));
+    EXPECT_EQ(SplitLines("a\n"), (std::vector<std::string>{"a"}));  // a trailing break adds no entry
+    EXPECT_EQ(SplitLines("a\n\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(SplitLines("\n\n"), (std::vector<std::string>{"", ""}));
     for (const std::vector<std::string>& lines :
-         {std::vector<std::string>{}, {"one"}, {"a", "", "c"}, {"", "x"}, {"tail", ""}})
+         {std::vector<std::string>{}, {"one"}, {"a", "", "c"}, {"", "x"}, {"tail", ""}, {""}})
         EXPECT_EQ(SplitLines(JoinLines(lines)), lines);
 }
 

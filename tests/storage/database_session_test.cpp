@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "storage/database_file.h"
@@ -325,4 +326,50 @@ TEST_F(SessionTest, NewAsksToSaveFirst) {
     EXPECT_EQ(session->records().size(), 1u);
     EXPECT_EQ(session->fileName(), "");
     EXPECT_FALSE(session->saveEnabled());
+}
+
+TEST_F(SessionTest, NewKeepsTheDatabaseWhenTheSaveItOfferedDidNotHappen) {
+    struct Case {
+        const char* what;
+        bool named;  // opened from a file whose folder then disappears
+    };
+    for (const Case& c : {Case{"failed save", true}, Case{"cancelled save as", false}}) {
+        SCOPED_TRACE(c.what);
+        std::string path;
+        if (c.named) {
+            path = writeCellar("gone", "", "");
+            dialogs.Yes();
+            session->RunStartup(path);
+            std::filesystem::remove_all(files.path());
+        } else {
+            session->RunStartup("");
+            session->AppendNewRecord();
+        }
+        std::size_t count = session->records().size();
+        dialogs.clearShown();
+        dialogs.Yes();
+        if (!c.named) dialogs.ChooseNothing();
+        session->NewCommand();
+        EXPECT_EQ(session->records().size(), count);
+        EXPECT_EQ(session->fileName(), path);
+        EXPECT_TRUE(dialogs.scriptUsedUp());
+        if (c.named) {
+            EXPECT_EQ(dialogs.shown().back().kind, Shown::Error);
+        }
+    }
+}
+
+TEST_F(SessionTest, ChoosersStartBesideTheDatabaseElseInTheLastFolderUsed) {
+    session->RunStartup("");
+    std::string path = writeCellar("here", "", "");
+    dialogs.Yes();
+    dialogs.Choose(path);
+    session->OpenCommand();  // nothing chosen yet: the person's documents
+    dialogs.ChooseNothing();
+    session->SaveAsCommand();
+    dialogs.No();
+    session->NewCommand();
+    dialogs.ChooseNothing();
+    session->MergeCommand();  // no file name now: the folder last chosen
+    EXPECT_EQ(dialogs.initialDirs, (std::vector<std::string>{"", files.path().string(), files.path().string()}));
 }

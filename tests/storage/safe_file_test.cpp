@@ -217,47 +217,17 @@ TEST_F(SafeFileTest, ReadRefusesFilesOverTheLimit) {
     EXPECT_NE(result.error.find("too large"), std::string::npos) << result.error;
 }
 
-void NoteSignal(int) {}
-
-// A pipe has no size to go by and hands its data over in pieces; with a timer
-// firing, blocked reads are also interrupted.
-TEST_F(SafeFileTest, ReadCollectsPiecesAndSurvivesInterruptions) {
+// Devices and pipes may never end: they are refused before any read.
+TEST_F(SafeFileTest, ReadRefusesWhatIsNotARegularFile) {
     const std::string fifo = In("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0) << std::strerror(errno);
-    const std::string bytes = Pattern(5000, 2);
-
-    struct sigaction quiet {}, previous {};
-    quiet.sa_handler = NoteSignal;  // no SA_RESTART: reads fail with EINTR
-    ASSERT_EQ(::sigaction(SIGALRM, &quiet, &previous), 0);
-    itimerval every {{0, 1000}, {0, 1000}}, stop {};
-
-    for (std::size_t limit : {bytes.size(), bytes.size() - 1}) {
-        pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::signal(SIGPIPE, SIG_DFL);
-            int out = ::open(fifo.c_str(), O_WRONLY);
-            for (std::size_t at = 0; out >= 0 && at < bytes.size(); at += 250) {
-                ::usleep(2000);
-                if (::write(out, bytes.data() + at, std::min<std::size_t>(250, bytes.size() - at)) < 0) break;
-            }
-            ::_exit(0);
-        }
-        ::setitimer(ITIMER_REAL, &every, nullptr);
+    for (const std::string& path : {std::string("/dev/zero"), std::string("/dev/urandom"), fifo}) {
         std::string read;
-        FileResult result = ReadWholeFile(fifo, read, limit);
-        ::setitimer(ITIMER_REAL, &stop, nullptr);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        if (limit == bytes.size()) {
-            ASSERT_TRUE(result.ok) << result.error;
-            EXPECT_EQ(read, bytes);
-        } else {
-            EXPECT_FALSE(result.ok);
-            EXPECT_NE(result.error.find("too large"), std::string::npos) << result.error;
-        }
+        FileResult result = ReadWholeFile(path, read);
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_NE(result.error.find("not a regular file"), std::string::npos) << result.error;
+        EXPECT_TRUE(read.empty());
     }
-    ::sigaction(SIGALRM, &previous, nullptr);
 }
 
 // --- Writing that succeeds ---------------------------------------------------
@@ -460,6 +430,23 @@ TEST_F(SafeFileTest, WriteRefusesPathsThatCannotBeWritten) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(fs::is_directory(In("folder")));
     EXPECT_EQ(Names(dir_), (std::vector<std::string>{"folder", "plain"}));
+
+    // A read-only file and a pipe are refused, named, and left as they are.
+    Spill(In("locked.dat"), "old");
+    ASSERT_EQ(::chmod(In("locked.dat").c_str(), 0444), 0);
+    ASSERT_EQ(::mkfifo(In("pipe").c_str(), 0600), 0);
+    const std::pair<std::string, const char*> refused[] = {
+        {In("locked.dat"), "read-only"}, {In("pipe"), "not a regular file"}};
+    for (const auto& [path, reason] : refused) {
+        result = WriteFileSafely(path, "new");
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_NE(result.error.find(path + ": "), std::string::npos) << result.error;
+        EXPECT_NE(result.error.find(reason), std::string::npos) << result.error;
+    }
+    EXPECT_EQ(Slurp(In("locked.dat")), "old");
+    EXPECT_EQ(fs::status(In("pipe")).type(), fs::file_type::fifo);
+    fs::remove(In("locked.dat"));
+    fs::remove(In("pipe"));
 
     if (::geteuid() != 0) {
         fs::remove(In("plain"));

@@ -69,7 +69,8 @@ TEST(ValueStreamWriter, SmallValuesHaveTheirExactBytes) {
 }
 
 TEST(ValueStreamReader, IntegerAcceptsEveryWidth) {
-    TReader r(bytes({4, 5, 0, 0, 0, 3, 5, 0, 2, 5}));
+    const std::string data = bytes({4, 5, 0, 0, 0, 3, 5, 0, 2, 5});  // outlives the reader's view
+    TReader r(data);
     EXPECT_EQ(r.ReadInteger(), 5);
     EXPECT_EQ(r.ReadInteger(), 5);
     EXPECT_EQ(r.ReadInteger(), 5);
@@ -131,7 +132,8 @@ TEST(ComponentStream, UnknownPropertiesOfEveryKindAreSkippedAndKept) {
 }
 
 TEST(ComponentStream, MalformedStreamsAreReadErrors) {
-    EXPECT_THROW({ TReader r("TPF1\0\0\0\0"); ReadRootComponent(r); }, ReadError);
+    // A wrong signature, not just a short stream: the NULs are part of the data.
+    EXPECT_THROW({ TReader r(std::string_view("TPF1\0\0\0\0", 8)); ReadRootComponent(r); }, ReadError);
     std::string withChild = std::string("TPF0") + bytes({1, 'A', 1, 'B', 0, 1, 'C'});
     EXPECT_THROW({ TReader r(withChild); ReadRootComponent(r); }, ReadError);
     std::string badTag = std::string("TPF0") + bytes({1, 'A', 1, 'B', 1, 'P', 13, 0, 0});

@@ -45,14 +45,16 @@ std::string ScriptedDialogs::Prompt(const std::string& caption, const std::strin
 }
 
 std::optional<std::string> ScriptedDialogs::ChooseFileToOpen(const std::string& title, const std::string&,
-                                                             const std::string&) {
+                                                             const std::string& initialDir) {
     shown_.push_back({Shown::OpenFile, title});
+    initialDirs.push_back(initialDir);
     return next<Chosen>("open chooser").path;
 }
 
 std::optional<std::string> ScriptedDialogs::ChooseFileToSave(const std::string& title, const std::string&,
-                                                             const std::string&, const std::string&) {
+                                                             const std::string&, const std::string& initialDir) {
     shown_.push_back({Shown::SaveFile, title});
+    initialDirs.push_back(initialDir);
     return next<Chosen>("save chooser").path;
 }
 

@@ -47,6 +47,7 @@ public:
     void clearShown() { shown_.clear(); }
     bool scriptUsedUp() const { return answers_.empty(); }
     std::vector<bool> promptsHidden;  // one per Prompt call
+    std::vector<std::string> initialDirs;  // one per file chooser
 
 private:
     struct Typed {

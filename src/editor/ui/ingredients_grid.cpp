@@ -10,9 +10,6 @@
 namespace vorlane {
 
 namespace {
-// A damaged block may claim any size; the grid shows at most this much.
-constexpr int kMaxColumns = 64;
-constexpr int kMaxRows = 10000;
 const char* const kHeadings[] = {"Ingredients", "Quantity", "Measure", "Notes"};
 }  // namespace
 
@@ -56,21 +53,37 @@ void IngredientsGrid::Load(const std::string& block) {
     loading_ = true;
     clearContents();
     IngredientsTable table;
+    hidden_.clear();
+    declaredColumns_ = declaredRows_ = 0;
     if (!block.empty()) {
         table = DecodeIngredients(block);
-        int columns = table.columns, rows = table.rows;
+        declaredColumns_ = table.columns;
+        declaredRows_ = table.rows;
+        // The file's numbers may be anything up to the largest int: bound
+        // them before working with them.
+        int columns = std::clamp(table.columns, 1, kMaxColumns);
+        int rows = std::clamp(table.rows, 1, kMaxRows);
         for (const auto& cell : table.cells) {
+            if (!shown(cell)) continue;
             columns = std::max(columns, cell.column + 1);
             rows = std::max(rows, cell.row + 1);
         }
-        setColumnCount(std::clamp(columns, 1, kMaxColumns));
-        setRowCount(std::clamp(rows, 1, kMaxRows) - 1);
+        setColumnCount(columns);
+        setRowCount(rows - 1);
     }
     for (int c = 0; c < columnCount(); ++c) SetCell(c, 0, {});
-    for (const auto& cell : table.cells) SetCell(cell.column, cell.row, cell.text);
+    // Cells beyond what the grid can show are kept as they are and written back.
+    for (auto& cell : table.cells) {
+        if (shown(cell)) SetCell(cell.column, cell.row, cell.text);
+        else hidden_.push_back(std::move(cell));
+    }
     for (int c = 0; c < std::min(kColumns, columnCount()); ++c) SetCell(c, 0, kHeadings[c]);
     loading_ = false;
     edited_ = false;
+}
+
+bool IngredientsGrid::shown(const IngredientsTable::Cell& cell) {
+    return cell.column < kMaxColumns && cell.row < kMaxRows;
 }
 
 void IngredientsGrid::SetCell(int column, int row, const std::string& text) {
@@ -90,6 +103,14 @@ void IngredientsGrid::SetCell(int column, int row, const std::string& text) {
     if (!loading_) edited_ = true;
 }
 
+void IngredientsGrid::CommitOpenEditor() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 std::string IngredientsGrid::Cell(int column, int row) const {
     const QTableWidgetItem* source = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
     std::string text;
@@ -100,13 +121,19 @@ std::string IngredientsGrid::Cell(int column, int row) const {
 
 std::string IngredientsGrid::Store() const {
     IngredientsTable table;
-    table.columns = columnCount();
-    table.rows = rowCount() + 1;
-    for (int r = 0; r < table.rows; ++r)
-        for (int c = 0; c < table.columns; ++c) {
+    table.columns = std::max(columnCount(), declaredColumns_);
+    table.rows = std::max(rowCount() + 1, declaredRows_);
+    for (int r = 0; r <= rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c) {
             std::string text = Cell(c, r);
             if (!text.empty()) table.cells.push_back({c, r, std::move(text)});
         }
+    if (!hidden_.empty()) {
+        table.cells.insert(table.cells.end(), hidden_.begin(), hidden_.end());
+        std::stable_sort(table.cells.begin(), table.cells.end(), [](const auto& a, const auto& b) {
+            return a.row != b.row ? a.row < b.row : a.column < b.column;
+        });
+    }
     return EncodeIngredients(table);
 }
 

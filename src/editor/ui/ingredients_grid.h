@@ -4,6 +4,9 @@
 
 #include <QTableWidget>
 #include <string>
+#include <vector>
+
+#include "storage/database_file.h"
 
 namespace vorlane {
 
@@ -14,6 +17,9 @@ class IngredientsGrid : public QTableWidget {
 public:
     static constexpr int kColumns = 4;
     static constexpr int kRows = 100;  // header row included
+    // A damaged block may claim any size; the grid shows at most this much.
+    static constexpr int kMaxColumns = 64;
+    static constexpr int kMaxRows = 10000;
 
     explicit IngredientsGrid(TextGuard* guard, QWidget* parent = nullptr);
 
@@ -25,6 +31,8 @@ public:
     // Cell text of the stored table (row 0 = headings).
     std::string Cell(int column, int row) const;
     void SetCell(int column, int row, const std::string& text);
+    // Takes the text of a cell editor that is still open into its cell.
+    void CommitOpenEditor();
     // A cell changed since the last Load.
     bool edited() const { return edited_; }
 
@@ -33,6 +41,9 @@ protected:
 
 private:
     void shareWidth();
+    static bool shown(const IngredientsTable::Cell& cell);
+    std::vector<IngredientsTable::Cell> hidden_;  // beyond kMaxColumns x kMaxRows
+    int declaredColumns_ = 0, declaredRows_ = 0;  // the block's own size line
     bool loading_ = false;
     bool sizedByHand_ = false;  // the person dragged a column border
     bool sharing_ = false;

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <limits>
@@ -248,7 +249,8 @@ void InternetPage::showEntries(QListWidget* list, const LinkList& entries) {
         auto* item = new QListWidgetItem(list);
         if (auto anchor = ParseAnchor(entry)) {
             item->setText(ToQString(anchor->text));
-            item->setToolTip(ToQString(anchor->address));
+            // Plain text: an address from the file must not be rendered as markup.
+            item->setToolTip(Qt::convertFromPlainText(ToQString(anchor->address), Qt::WhiteSpaceNoWrap));
             item->setFont(linkFont);
             item->setForeground(linkColour);
         } else {

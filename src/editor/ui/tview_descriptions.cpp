@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QToolBar>
 
 #include "widgets/text_codec.h"
@@ -23,7 +25,19 @@ void TView::buildDescriptionMenus() {
     for (int k = 1; k <= kDescriptionCount; ++k) descMenus_->Build(MakeMenu(session_.db(), k));
 }
 
+namespace {
+// A text box keeps Ctrl+C for copying text only while it holds a selection.
+bool leavesCopyToRecord(QObject* watched, QEvent* event) {
+    if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) return false;
+    if (auto* edit = qobject_cast<QLineEdit*>(watched)) return !edit->hasSelectedText();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(watched)) return !memo->textCursor().hasSelection();
+    return false;
+}
+}  // namespace
+
 bool TView::eventFilter(QObject* watched, QEvent* event) {
+    // Refusing the override lets the key reach the window's shortcut.
+    if (event->type() == QEvent::ShortcutOverride && leavesCopyToRecord(watched, event)) return true;
     if (event->type() != QEvent::MouseButtonPress) return QMainWindow::eventFilter(watched, event);
     for (int k = 1; k <= kDescriptionCount; ++k) {
         auto i = static_cast<std::size_t>(k - 1);

@@ -98,6 +98,9 @@ void TView::buildControls() {
     recordBook_->addTab(buildInternetPage(), QStringLiteral("Internet Search and Email"));
     layout->addWidget(recordBook_, 1);
     setCentralWidget(central);
+    // Ctrl+C in a text box without a selection is "Copy Record" (see eventFilter).
+    for (QLineEdit* edit : central->findChildren<QLineEdit*>()) edit->installEventFilter(this);
+    for (QPlainTextEdit* memo : central->findChildren<QPlainTextEdit*>()) memo->installEventFilter(this);
 }
 
 QWidget* TView::buildTopStrip() {

@@ -38,11 +38,18 @@ void SetText(QLineEdit* edit, const std::string& text) {
     edit->setModified(false);
 }
 
+// A masked edit's text() leaves out the blanks; the stored form keeps them
+// as spaces between the slashes, as an empty date is stored.
+QString StoredText(const QLineEdit* edit) {
+    if (edit->inputMask().isEmpty()) return edit->text();
+    return edit->displayText().replace(u'_', u' ');
+}
+
 // Writes the edit into field only when the person changed it.
 void TakeText(const QLineEdit* edit, std::string& field) {
     if (!edit->isModified()) return;
     std::string text;
-    if (FromQString(edit->text(), text)) field = std::move(text);
+    if (FromQString(StoredText(edit), text)) field = std::move(text);
 }
 
 void SetLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
@@ -120,6 +127,8 @@ void TView::SaveRecord(int index) {
     if (index < 0 || index >= static_cast<int>(session_.records().size())) return;
     ItemRecord& record = session_.records()[static_cast<std::size_t>(index)];
 
+    // A cell still being typed in is part of the record too.
+    dirGrid_->CommitOpenEditor();
     TakeText(recordName_, record.Name);
     record.ReadOnly = readonlyBox_->isChecked();
     imagesPage_->SaveRecord(record);

@@ -547,7 +547,7 @@ void TSearch::AddRangeBtnClick() {
     rangeHigh_->interpretText();
     const RangeAddResult result = AddRecordRange(session_.records(), rangeLow_->value(), rangeHigh_->value());
     session_.currentIndex = result.currentIndex;
-    setExtractEnabled(result.extractEnabled);
+    setExtractEnabled(true);  // whether or not the range held a record
     if (links_.recordsChanged) links_.recordsChanged();
     session_.dialogs().Information(result.message);
 }

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 
 #include "editor/ui/ingredients_grid.h"
 #include "editor/ui/view_fixture.h"
@@ -128,6 +129,42 @@ TEST_F(RecordsTest, KeyboardShortcutsReachTheRecordCommands) {
     EXPECT_EQ(names().size(), 3u);
     QTest::keyClick(&view(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(view().action("Insert Record")->isEnabled());
+}
+
+TEST_F(RecordsTest, CtrlCInATextBoxCopiesTheRecordUnlessTextIsSelected) {
+    startWith(CellarOf({"One", "Two"}));
+    for (QWidget* box : {static_cast<QWidget*>(find<QLineEdit>("RecordName")),
+                         static_cast<QWidget*>(find<QPlainTextEdit>("Memo1"))}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        Deactivate();
+        Activate();  // empties the record clipboard
+        find<QPlainTextEdit>("Memo1")->setPlainText("oak");
+        ASSERT_FALSE(view().action("Insert Record")->isEnabled());
+        find<QTabWidget>("RecordBook")->setCurrentIndex(qobject_cast<QPlainTextEdit*>(box) ? 1 : 0);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // select all
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_FALSE(view().action("Insert Record")->isEnabled());  // the text was copied
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_TRUE(view().action("Insert Record")->isEnabled());  // the record was copied
+    }
+}
+
+TEST_F(RecordsTest, AClearedOrHalfTypedDateKeepsItsBlanksAndSlashes) {
+    startWith(CellarOf({"One"}));
+    const std::pair<const char*, const char*> cases[] = {{"", "    /  /  "}, {"2024", "2024/  /  "}, {"20240506", "2024/05/06"}};
+    for (auto [keys, stored] : cases) {
+        QLineEdit* date = find<QLineEdit>("Detail2");
+        date->setFocus();
+        date->selectAll();
+        QTest::keyClick(date, Qt::Key_Delete);
+        date->home(false);
+        QTest::keyClicks(date, keys);
+        Deactivate();
+        EXPECT_EQ(record(0).Details[2], stored) << keys;
+        Activate();
+    }
 }
 
 TEST_F(RecordsTest, DeleteThenInsertPutsTheRecordBackWhereItWas) {
@@ -263,7 +300,8 @@ TEST_F(RecordsTest, IngredientsAndLinksAreShownFromTheRecord) {
     IngredientsTable table;
     table.cells = {{0, 0, "Ingredients"}, {0, 1, "Sugar"}, {2, 1, "cup"}, {3, 2, "later"}};
     db.records[0].Ingredients = EncodeIngredients(table);
-    db.records[0].Links = {"<A href=\"https://example.org/wine\">Tasting notes</A>"};
+    db.records[0].Links = {"<A href=\"https://example.org/wine\">Tasting notes</A>",
+                           "<A href=\"<b>https://x.example/</b>\">Marked up</A>"};
     db.records[0].EmailAddresses = {"<A href=\"cellar@example.org\">Cellar master</A>"};
     startWith(db);
     auto* grid = find<IngredientsGrid>("DirGrid");
@@ -274,10 +312,40 @@ TEST_F(RecordsTest, IngredientsAndLinksAreShownFromTheRecord) {
     EXPECT_EQ(grid->item(0, 2)->text(), "cup");
     EXPECT_EQ(grid->item(1, 3)->text(), "later");
     auto* links = find<QListWidget>("RelatedLinks");
-    ASSERT_EQ(links->count(), 1);
+    ASSERT_EQ(links->count(), 2);
     EXPECT_TRUE(links->item(0)->text().contains("Tasting notes"));
-    EXPECT_EQ(links->item(0)->toolTip(), "https://example.org/wine");  // shown as a link
+    // The address is the tooltip, shown as the plain text it is, markup included.
+    for (auto [row, address] : {std::pair{0, "https://example.org/wine"}, std::pair{1, "<b>https://x.example/</b>"}}) {
+        QTextDocument tip;
+        tip.setHtml(links->item(row)->toolTip());
+        EXPECT_EQ(tip.toPlainText().toStdString(), address);
+    }
     EXPECT_EQ(find<QListWidget>("RelatedEmail")->count(), 1);
+}
+
+TEST_F(RecordsTest, ACellStillBeingTypedInIsKeptByNavigationAndBothSaves) {
+    StartEmpty();
+    for (const char* command : {"Next Record in Database", "Save Database", "Save"}) {
+        SCOPED_TRACE(command);
+        std::string path = folder.file("typing.dat");
+        WriteCellar(path, CellarOf({"One", "Two"}));
+        session->OpenDatabaseFile(path);
+        dialogs.clearShown();
+        find<QTabWidget>("RecordBook")->setCurrentIndex(2);
+        auto* grid = find<IngredientsGrid>("DirGrid");
+        QModelIndex cell = grid->model()->index(0, 0);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, "Yeast");
+        trigger(command);
+        EXPECT_EQ(grid->indexWidget(cell), nullptr);  // the editor was closed
+        EXPECT_NE(record(0).Ingredients.find("0,1,Yeast"), std::string::npos);
+        if (std::string(command) != "Next Record in Database") {
+            EXPECT_NE(ReadCellar(path).records[0].Ingredients.find("0,1,Yeast"), std::string::npos);
+        }
+    }
 }
 
 TEST_F(RecordsTest, ACharacterWindows1252CannotHoldIsRefusedWithAMessage) {

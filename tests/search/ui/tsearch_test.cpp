@@ -290,6 +290,13 @@ TEST_F(SearchWindowFlow, RecordRangeIsAddedAndClearEmptiesTheList) {
     EXPECT_TRUE(listedNames().empty());
     EXPECT_EQ(window().progressBar()->value(), 0);
     EXPECT_FALSE(window().action(QStringLiteral("Save search list records to new file."))->isEnabled());
+
+    // "Add" enables extracting even when its range added nothing.
+    window().rangeLow()->setValue(4);
+    window().rangeHigh()->setValue(2);
+    Click(QStringLiteral("Add"));
+    EXPECT_TRUE(listedNames().empty());
+    EXPECT_TRUE(window().action(QStringLiteral("Save search list records to new file."))->isEnabled());
 }
 
 TEST_F(SearchWindowFlow, RemovingEveryListedRecordKeepsOneRecord) {

@@ -1,0 +1,49 @@
+#include "storage/number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "storage/fields.h"
+
+namespace vorlane {
+
+namespace {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+std::optional<double> ParseNumberText(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    text.remove_prefix(i);
+
+    // The shape is checked first: from_chars alone would take "inf", "nan" and hex.
+    std::size_t p = 0;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
+    const std::size_t start = p;
+    std::size_t digits = 0;
+    while (p < text.size() && isDigit(text[p])) ++p, ++digits;
+    if (p < text.size() && text[p] == '.') {
+        ++p;
+        while (p < text.size() && isDigit(text[p])) ++p, ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+        ++p;
+        if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
+        std::size_t expDigits = 0;
+        while (p < text.size() && isDigit(text[p])) ++p, ++expDigits;
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (p != text.size()) return std::nullopt;
+
+    double value = 0;
+    const char* last = text.data() + text.size();
+    auto [end, ec] = std::from_chars(text.data() + start, last, value, std::chars_format::general);
+    if (ec != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
+double MoneyValue(std::string_view text) { return ParseNumberText(NumericValue(text)).value_or(0.0); }
+
+}  // namespace vorlane

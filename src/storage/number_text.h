@@ -1,0 +1,18 @@
+#pragma once
+// Numbers stored as text. The files always use a full stop as decimal
+// point, so these read the same whatever the system locale says.
+
+#include <optional>
+#include <string_view>
+
+namespace vorlane {
+
+// The whole text after leading blanks is a decimal number: optional sign,
+// digits with at most one point, optional exponent. The empty text, "inf",
+// "nan", hex and anything trailing are no number.
+std::optional<double> ParseNumberText(std::string_view text);
+
+// The numeric value of a money field (its digits and last point), as a number.
+double MoneyValue(std::string_view text);
+
+}  // namespace vorlane
