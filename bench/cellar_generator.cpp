@@ -684,7 +684,8 @@ constexpr int kThisYear = 2023;  // fixed so a seed means the same cellar next y
 
 class Generator {
 public:
-    Generator(std::uint32_t seed, const GeneratorOptions& options) : rng_(seed), large_(options.large) {
+    Generator(std::uint32_t seed, const GeneratorOptions& options)
+        : rng_(seed), large_(options.large), sample_(options.sample) {
         for (int k = 1; k <= kDescriptionCount; ++k) {
             std::string path = options.dataDir + "/description" + std::to_string(k) + ".def";
             treeTexts_[static_cast<std::size_t>(k - 1)] = readTreeFile(path);
@@ -697,6 +698,7 @@ public:
     Database make(std::size_t count) {
         Database db;
         db.labels = DefaultLabels();
+        if (sample_) nameLabels(db.labels);
         db.valueTrees = treeTexts_;
         fillInfo(db);
         db.records.reserve(count);
@@ -740,6 +742,15 @@ private:
             if (target < 0) return w;
         }
         return wines_.back();
+    }
+
+    // What the generic fields of a generated record hold.
+    static void nameLabels(LabelTable& labels) {
+        labels[DetailLabel(5)] = "Alcohol";
+        labels[DetailLabel(6)] = "Invoice";
+        labels[DetailLabel(7)] = "Case";
+        const char* descriptions[] = {"Drink Window", "Location", "Closure", "Bought From", "Occasion"};
+        for (int k = 6; k <= kDescriptionCount; ++k) labels[static_cast<std::size_t>(DescriptionLabel(k))] = descriptions[k - 6];
     }
 
     void fillInfo(Database& db) {
@@ -1055,9 +1066,18 @@ private:
             r.Images[static_cast<std::size_t>(i)].Title = "Untitled " + std::to_string(i + 1);
         const std::string base = w.slug + "-" + Slug(vintage);
         const std::string folder = "/home/collector/Pictures/";
-        if (rng_.chance(large_ ? 95 : 75)) {
-            r.Images[0] = {folder + "labels/" + base + ".jpg", "Label", rng_.chance(20)};
-            if (rng_.chance(large_ ? 80 : 35)) r.Images[1] = {folder + "labels/" + base + "-back.jpg", "Back Label", false};
+        const bool front = rng_.chance(large_ ? 95 : 75);
+        const bool flagged = front && rng_.chance(20);
+        const bool back = front && rng_.chance(large_ ? 80 : 35);
+        if (sample_) {
+            // One shipped picture per wine, beside the database; the formats take turns.
+            static const char* kFormats[] = {".png", ".jpg", ".pcx"};
+            r.Images[0] = {"labels/" + w.slug + kFormats[w.slug.size() % 3], "Label", flagged};
+            return;
+        }
+        if (front) {
+            r.Images[0] = {folder + "labels/" + base + ".jpg", "Label", flagged};
+            if (back) r.Images[1] = {folder + "labels/" + base + "-back.jpg", "Back Label", false};
         }
         if (large_) {
             if (rng_.chance(60)) r.Images[2] = {folder + "cellar/" + base + "-capsule.jpg", "Capsule", false};
@@ -1124,6 +1144,7 @@ private:
 
     Random rng_;
     bool large_;
+    bool sample_;
     Texts texts_;
     std::array<std::string, kDescriptionCount> treeTexts_;
     std::vector<TreeIndex> trees_;

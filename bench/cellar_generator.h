@@ -18,6 +18,10 @@ struct GeneratorOptions {
     // Texts sized like a collector's who has kept notes for years: long
     // tasting notes, many keywords and links, a fuller bottle table.
     bool large = false;
+    // The bundled sample: the generic labels get cellar names, and every
+    // wine's label picture is named relative to the database file
+    // ("labels/<wine>.png", ".jpg" or ".pcx"), drawn by draw_labels.
+    bool sample = false;
 
     // The data folder of the source tree this was built from.
     static std::string DefaultDataDir();

@@ -1,4 +1,4 @@
-// Writes a synthetic cellar: make_cellar COUNT OUT [--seed N] [--data DIR] [--large]
+// Writes a synthetic cellar: make_cellar COUNT OUT [--seed N] [--data DIR] [--large] [--sample]
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +11,7 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: make_cellar COUNT OUT [--seed N] [--data DIR] [--large]\n");
+    std::fprintf(stderr, "usage: make_cellar COUNT OUT [--seed N] [--data DIR] [--large] [--sample]\n");
     return 1;
 }
 
@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
             options.dataDir = argv[++i];
         } else if (arg == "--large") {
             options.large = true;
+        } else if (arg == "--sample") {
+            options.sample = true;
         } else {
             return usage();
         }

@@ -1,5 +1,6 @@
 #include "editor/record_commands.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "editor/record_sort.h"
@@ -30,34 +31,31 @@ void RecordCommands::Previous() {
     show();
 }
 
-void RecordCommands::GoTo(const std::string& text) {
-    writeBack();
+std::optional<int> RecordIndexFromText(const std::string& text, std::size_t recordCount) {
     // A whole number, optionally signed, with blanks around it.
     std::size_t begin = text.find_first_not_of(' ');
     std::size_t end = text.find_last_not_of(' ');
+    if (begin == std::string::npos) return std::nullopt;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end + 1;
+    if (*first == '+') ++first;
     long long n = 0;
-    bool ok = begin != std::string::npos;
-    if (ok) {
-        const char* first = text.data() + begin;
-        const char* last = text.data() + end + 1;
-        if (*first == '+') ++first;
-        auto result = std::from_chars(first, last, n);
-        ok = result.ec == std::errc() && result.ptr == last;
-        if (result.ec == std::errc::result_out_of_range) {
-            ok = true;
-            n = (*first == '-') ? 0 : static_cast<long long>(session_.records().size());
-        }
-    }
-    if (!ok) {
-        session_.dialogs().Information("You have entered an invalid number, please try again");
+    auto result = std::from_chars(first, last, n);
+    if (result.ec == std::errc::result_out_of_range) n = (*first == '-') ? 0 : static_cast<long long>(recordCount);
+    else if (result.ec != std::errc() || result.ptr != last) return std::nullopt;
+    if (n < 1 || recordCount == 0) return 0;
+    return static_cast<int>(std::min(n - 1, static_cast<long long>(recordCount) - 1));
+}
+
+void RecordCommands::GoTo(const std::string& text) {
+    writeBack();
+    std::optional<int> index = RecordIndexFromText(text, session_.records().size());
+    if (!index) {
+        session_.dialogs().Information(kInvalidRecordNumber);
         show();
         return;
     }
-    long long count = static_cast<long long>(session_.records().size());
-    long long index = n - 1;
-    if (index > count - 1) index = count - 1;
-    if (index < 0) index = 0;
-    session_.currentIndex = static_cast<int>(index);
+    session_.currentIndex = *index;
     show();
 }
 

@@ -10,6 +10,12 @@
 
 namespace vorlane {
 
+inline constexpr const char* kInvalidRecordNumber = "You have entered an invalid number, please try again";
+
+// A record-number box after Enter: a whole number n makes n - 1 current,
+// kept inside the list; nullopt for a text that is not a whole number.
+std::optional<int> RecordIndexFromText(const std::string& text, std::size_t recordCount);
+
 class RecordCommands {
 public:
     explicit RecordCommands(DatabaseSession& session) : session_(session) {}

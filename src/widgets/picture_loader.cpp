@@ -10,6 +10,9 @@
 
 #include <magick/api.h>
 
+#include "storage/picture_path.h"
+#include "widgets/text_codec.h"
+
 namespace vorlane {
 
 namespace {
@@ -109,6 +112,11 @@ QImage PictureLoader::Decode(const QByteArray& bytes, const PictureLimits& limit
     if (format == "bmp" || format == "jpeg" || format == "gif" || format == "png") return ReadWithQt(reader, limits);
     if (LooksLikePcx(bytes)) return ReadPcx(bytes, limits);
     return {};
+}
+
+QImage PictureLoader::LoadRecordPicture(const std::string& name, const std::string& databaseFile) {
+    if (name.empty()) return {};
+    return Load(PathToQString(ResolvePicturePath(name, databaseFile)));
 }
 
 QImage PictureLoader::Load(const QString& path) {

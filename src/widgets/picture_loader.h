@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <string>
 
 namespace vorlane {
 
@@ -30,6 +31,9 @@ public:
     // loader decodes. Results, failures included, are cached by path, size
     // and modification time.
     QImage Load(const QString& path);
+
+    // A record's picture: a relative name is looked up beside databaseFile.
+    QImage LoadRecordPicture(const std::string& name, const std::string& databaseFile);
 
     // The decoding itself, for bytes already in memory.
     static QImage Decode(const QByteArray& bytes, const PictureLimits& limits);

@@ -15,6 +15,7 @@
 
 #include "storage/database_file.h"
 #include "storage/new_record.h"
+#include "storage/picture_path.h"
 #include "storage/value_tree.h"
 #include "support/file_bytes.h"
 
@@ -232,6 +233,23 @@ TEST_F(SampleCellarTest, ReadsLikeARealCellar) {
         std::string def = Slurp(kSourceDir + "/data/description" + std::to_string(k) + ".def");
         EXPECT_EQ(db_.valueTrees[static_cast<std::size_t>(k - 1)], TreeToText(ParseTreeText(def))) << k;
     }
+}
+
+TEST_F(SampleCellarTest, IsMadeByTheGeneratorWithItsPicturesBesideIt) {
+    GeneratorOptions options = Options();
+    options.sample = true;
+    Database made = GenerateCellar(60, 1985, options);
+    EXPECT_EQ(EncodeDatabase(made, "cellar.dat"), bytes_);
+    EXPECT_EQ(db_.labels[static_cast<std::size_t>(DescriptionLabel(6))], "Drink Window");
+    EXPECT_EQ(db_.labels[static_cast<std::size_t>(DetailLabel(5))], "Alcohol");
+    ASSERT_FALSE(db_.records[0].Images[0].FileName.empty());
+    std::set<std::string> formats;
+    for (const auto& r : db_.records) {
+        const std::string& name = r.Images[0].FileName;
+        EXPECT_FALSE(Slurp(ResolvePicturePath(name, kSourceDir + "/data/sample/cellar.dat")).empty()) << name;
+        formats.insert(name.substr(name.size() - 4));
+    }
+    EXPECT_EQ(formats, (std::set<std::string>{".jpg", ".pcx", ".png"}));
 }
 
 }  // namespace

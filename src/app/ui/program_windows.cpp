@@ -6,7 +6,11 @@
 
 #include "editor/ui/tview.h"
 #include "editor/window_opening.h"
+#include "editor/description_menu.h"
+#include "editor/ui/description_menu_builder.h"
 #include "search/ui/tsearch.h"
+#include "views/ui/talbum_view.h"
+#include "views/ui/tsnapshot.h"
 
 namespace vorlane {
 
@@ -14,6 +18,7 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     : session_(session), dialogs_(dialogs), context_{session, dialogs, paths, *this} {
     // Windows made on demand are registered here, before any toolbar is
     // built, so that their buttons are enabled everywhere.
+    registerOnDemand(ProgramWindow::Album, [](WindowContext& context) { return new TAlbumView(context); });
 
     main_ = std::make_unique<TView>(session, dialogs, paths, this);
     SearchWindowLinks links;
@@ -27,6 +32,16 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
         return captions;
     };
     search_ = std::make_unique<TSearch>(session, paths, std::move(links));
+
+    SpreadsheetLinks sheet;
+    sheet.view = &main_->viewSettings();
+    sheet.statusCaption = [this] { return main_->StatusCaption(); };
+    sheet.statusFlagCaptions = [this] { return main_->StatusFlagCaptions(); };
+    sheet.descriptionMenu = [this](int field) {
+        return main_->descriptionMenus().Build(MakeMenu(session_.db(), field));
+    };
+    sheet.takeSearchMessage = [this] { return search_->search().TakeResultMessage(); };
+    spreadsheet_ = std::make_unique<TSnapShot>(context_, std::move(sheet));
     buildReportMenu();
 
     connect(main_.get(), &TView::commandStatesChanged, search_.get(), &TSearch::UpdateCommandStates);
@@ -47,6 +62,7 @@ bool ProgramWindows::CanOpen(ProgramWindow window) const {
     switch (window) {
         case ProgramWindow::Main:
         case ProgramWindow::Search:
+        case ProgramWindow::Spreadsheet:
             return true;
         default:
             return makers_.count(window) > 0;
@@ -71,6 +87,9 @@ void ProgramWindows::Open(ProgramWindow window) {
             return;
         case ProgramWindow::Search:
             search_->ShowWindow();
+            return;
+        case ProgramWindow::Spreadsheet:
+            spreadsheet_->ShowWindow();
             return;
         default:
             break;
@@ -109,6 +128,7 @@ void ProgramWindows::PopUpReportMenu() { reportMenu_->popup(QCursor::pos()); }
 
 void ProgramWindows::closeOthers() {
     search_->hide();
+    spreadsheet_->hide();
     for (auto& [name, window] : open_)
         if (window) window->close();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // ProgramWindows: owns the program's windows for the run and opens any of
-// them by name. The main and search windows are made at start and kept;
+// them by name. The main, search and spreadsheet windows are made at start and kept;
 // the others are made when first opened and destroyed when closed.
 
 #include <QObject>
@@ -17,6 +17,7 @@ class QWidget;
 namespace vorlane {
 
 class TSearch;
+class TSnapShot;
 class TView;
 
 class ProgramWindows : public QObject, public WindowOpener {
@@ -27,6 +28,7 @@ public:
 
     TView& main() { return *main_; }
     TSearch& search() { return *search_; }
+    TSnapShot& spreadsheet() { return *spreadsheet_; }
     // A window made on demand while it is open, else nullptr.
     QWidget* openWindow(ProgramWindow window) const;
     QMenu* reportMenu() const { return reportMenu_.get(); }
@@ -54,6 +56,7 @@ private:
     WindowContext context_;
     std::unique_ptr<TView> main_;
     std::unique_ptr<TSearch> search_;
+    std::unique_ptr<TSnapShot> spreadsheet_;
     std::map<ProgramWindow, WindowMaker> makers_;
     std::map<ProgramWindow, QPointer<QWidget>> open_;
     std::unique_ptr<QMenu> reportMenu_;

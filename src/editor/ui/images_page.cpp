@@ -133,7 +133,7 @@ void ImagesPage::showTitle() {
 void ImagesPage::DisplayPicture() {
     QImage image;
     PictureFrame shown = slots_.Frame([&](const std::string& path) {
-        image = loader_.Load(PathToQString(path));
+        image = loader_.LoadRecordPicture(path, databaseFile_ ? databaseFile_() : std::string());
         return !image.isNull();
     });
     if (!shown.showPicture) {

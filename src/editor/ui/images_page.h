@@ -25,6 +25,8 @@ public:
     // Where a chosen file, a cleared picture and every typed title go at
     // once: the record the window shows (nullptr when none).
     void SetCurrentRecord(PictureSlots::CurrentRecord current) { current_ = std::move(current); }
+    // The open database file, beside which relative picture names are looked up.
+    void SetDatabaseFile(std::function<std::string()> databaseFile) { databaseFile_ = std::move(databaseFile); }
 
     // The window shows record: its selected slot's file and title.
     void ShowRecord(const ItemRecord& record);
@@ -52,6 +54,7 @@ private:
     Dialogs& dialogs_;
     PictureLoader& loader_;
     PictureSlots::CurrentRecord current_;
+    std::function<std::string()> databaseFile_;
     PictureSlots slots_;
 
     QTabBar* imageBook_ = nullptr;

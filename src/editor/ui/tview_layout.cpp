@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -22,6 +21,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "widgets/detail_rules.h"
 #include "widgets/text_codec.h"
 #include "widgets/text_guard.h"
 #include "editor/ui/recipe_print.h"
@@ -185,13 +185,8 @@ QWidget* TView::buildDescriptionPage() {
         detailGrid->addWidget(detailLabels_[i], d, 0);
         detailGrid->addWidget(detailEdits_[i], d, 1);
     }
-    // CCYY/MM/DD with the slashes in place; blanks show as "_".
-    detailEdits_[2]->setInputMask(QStringLiteral("9999/99/99;_"));
+    for (int d = 0; d < kDetailCount; ++d) ApplyDetailRule(detailEdits_[static_cast<std::size_t>(d)], d);
     detailEdits_[2]->setToolTip(QStringLiteral("Date Received (CCYY/MM/DD)"));
-    detailEdits_[3]->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), detailEdits_[3]));
-    detailEdits_[9]->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), detailEdits_[9]));
     for (QLineEdit* edit : detailEdits_) guard_->Watch(edit);
 
     statusGroup_ = new QGroupBox(QStringLiteral("Status"));
@@ -287,6 +282,7 @@ QWidget* TView::buildIngredientsPage() {
 QWidget* TView::buildImagesPage() {
     imagesPage_ = new ImagesPage(dialogs_);
     imagesPage_->SetCurrentRecord([this] { return currentRecord(); });
+    imagesPage_->SetDatabaseFile([this] { return session_.fileName(); });
     guard_->Watch(imagesPage_->titleEdit());
     return imagesPage_;
 }

@@ -1,0 +1,62 @@
+#include "views/ui/spreadsheet_delegate.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+#include "storage/fields.h"
+#include "views/ui/spreadsheet_model.h"
+#include "widgets/detail_rules.h"
+#include "widgets/picture_loader.h"
+#include "widgets/text_guard.h"
+
+namespace vorlane {
+
+SpreadsheetDelegate::SpreadsheetDelegate(DatabaseSession& session, PictureLoader& loader, TextGuard& guard,
+                                         QObject* parent)
+    : QStyledItemDelegate(parent), session_(session), loader_(loader), guard_(guard) {}
+
+QWidget* SpreadsheetDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                           const QModelIndex& index) const {
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    const auto* model = qobject_cast<const SpreadsheetModel*>(index.model());
+    const int code = model ? model->CodeAt(index.column()) : kNoField;
+    if (IsDetailCode(code)) ApplyDetailRule(edit, (code - DetailCode(0)) / 10);
+    guard_.Watch(edit);
+    // Every keystroke reaches the record at once.
+    auto* self = const_cast<SpreadsheetDelegate*>(this);
+    connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
+    editor_ = edit;
+    return edit;
+}
+
+void SpreadsheetDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* edit = static_cast<QLineEdit*>(editor);
+    const QString text = index.data(Qt::EditRole).toString();
+    if (edit->text() != text) edit->setText(text);
+}
+
+void SpreadsheetDelegate::CommitOpenEditor() {
+    if (!editor_) return;
+    QLineEdit* edit = editor_;
+    emit commitData(edit);
+    emit closeEditor(edit, QAbstractItemDelegate::NoHint);
+    editor_ = nullptr;
+}
+
+void SpreadsheetDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    const QByteArray name = index.data(SpreadsheetModel::kPictureRole).toByteArray();
+    if (name.isEmpty()) return;
+    // A picture that cannot be loaded leaves the cell as it is.
+    const QImage picture = loader_.LoadRecordPicture(name.toStdString(), session_.fileName());
+    if (picture.isNull()) return;
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->drawImage(option.rect.topLeft(), picture);
+    painter->restore();
+    if (picture.width() > option.rect.width() || picture.height() > option.rect.height())
+        emit pictureSize(index.row(), index.column(), picture.size());
+}
+
+}  // namespace vorlane

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include "editor/ui/view_fixture.h"
+#include "views/ui/album_grid.h"
+#include "views/ui/spreadsheet_delegate.h"
+#include "views/ui/spreadsheet_model.h"
+#include "views/ui/talbum_view.h"
+#include "views/ui/tselect_spreadsheet_form.h"
+#include "views/ui/tsnapshot.h"
+#include "widgets/key_typing.h"
+
+namespace vorlane::testing {
+namespace {
+
+class RecordViewsTest : public ViewTest {
+protected:
+    // Three records named A, B, C; the spreadsheet shown on all of them.
+    TSnapShot& Sheet() {
+        StartEmpty();
+        for (const char* name : {"B", "C"}) {
+            session->AppendNewRecord();
+            session->records().back().Name = name;
+        }
+        record(0).Name = "A";
+        TSnapShot& sheet = windows().spreadsheet();
+        windows().Open(ProgramWindow::Spreadsheet);
+        sheet.Activate();
+        QApplication::processEvents();
+        return sheet;
+    }
+    int Column(TSnapShot& sheet, int code) {
+        for (int c = 0; c < sheet.model().columnCount(); ++c)
+            if (sheet.model().CodeAt(c) == code) return c;
+        ADD_FAILURE() << "no column " << code;
+        return 0;
+    }
+    // A right press on the cell; returns the menu that popped up.
+    void RightPress(TSnapShot& sheet, int row, int code) { sheet.PressCell(row, Column(sheet, code), true, {10, 10}); }
+};
+
+TEST_F(RecordViewsTest, TypingInACellReachesTheRecordAndTheMainWindow) {
+    TSnapShot& sheet = Sheet();
+    const QModelIndex cell = sheet.model().index(1, Column(sheet, kNameCode));
+    sheet.SelectCell(1, cell.column());
+    sheet.grid()->edit(cell);
+    QLineEdit* editor = sheet.delegate().openEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    TypeText(editor, QStringLiteral("Chablis"));
+    EXPECT_EQ(record(1).Name, "Chablis");  // at every keystroke
+    EXPECT_EQ(session->currentIndex, 1);
+    EXPECT_EQ(text(QStringLiteral("RecordName")), QStringLiteral("Chablis"));
+
+    record(2).ReadOnly = true;
+    EXPECT_FALSE(sheet.model().flags(sheet.model().index(2, cell.column())) & Qt::ItemIsEditable);
+    EXPECT_FALSE(sheet.model().setData(sheet.model().index(2, cell.column()), QStringLiteral("x"), Qt::EditRole));
+    EXPECT_EQ(record(2).Name, "C");
+}
+
+TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
+    TSnapShot& sheet = Sheet();
+    record(2).Favorite = true;
+    RightPress(sheet, 2, kStatusCode);
+    ASSERT_TRUE(sheet.statusMenu()->isVisible());
+    EXPECT_EQ(sheet.statusMenu()->actions()[2]->text(), QStringLiteral("Untested"));
+    sheet.statusMenu()->actions()[2]->trigger();
+    sheet.statusMenu()->hide();
+    EXPECT_FALSE(record(2).Favorite);
+    EXPECT_TRUE(record(2).Untested);
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("CheckBox3"))->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked());
+    EXPECT_EQ(sheet.model().index(2, Column(sheet, kStatusCode)).data().toString(), QStringLiteral("Untested"));
+
+    // Detail 0 and read-only records open no menu.
+    sheet.statusMenu()->hide();
+    RightPress(sheet, 0, DetailCode(0));
+    record(1).ReadOnly = true;
+    RightPress(sheet, 1, kStatusCode);
+    EXPECT_FALSE(sheet.statusMenu()->isVisible());
+}
+
+TEST_F(RecordViewsTest, PictureMenuChoosesAndClearsTheSlot) {
+    TSnapShot& sheet = Sheet();
+    const std::string picture = VORLANE_SOURCE_DIR "/data/placeholder.png";
+    dialogs.Choose(picture);
+    RightPress(sheet, 1, ImageCode(2));
+    ASSERT_TRUE(sheet.pictureMenu()->isVisible());
+    sheet.pictureMenu()->actions()[0]->trigger();  // "Select Image"
+    sheet.pictureMenu()->hide();
+    EXPECT_EQ(record(1).Images[1].FileName, picture);
+    EXPECT_TRUE(record(1).Images[0].FileName.empty());
+
+    RightPress(sheet, 1, ImageCode(2));
+    sheet.pictureMenu()->actions()[1]->trigger();  // "Clear Image"
+    sheet.pictureMenu()->hide();
+    EXPECT_TRUE(record(1).Images[1].FileName.empty());
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+}
+
+TEST_F(RecordViewsTest, RecordNumberBoxAndEmptySearchList) {
+    TSnapShot& sheet = Sheet();
+    for (const auto& [typed, shown] : {std::pair{"0", "1"}, {"99", "3"}}) {
+        sheet.numberBox()->setText(QString::fromLatin1(typed));
+        sheet.numberKeyPress();
+        EXPECT_EQ(sheet.numberBox()->text(), QString::fromLatin1(shown));
+    }
+    EXPECT_EQ(sheet.grid()->currentIndex().row(), 2);
+    sheet.numberBox()->setText(QStringLiteral("x"));
+    sheet.numberKeyPress();
+    EXPECT_EQ(dialogs.messages().back(), "You have entered an invalid number, please try again");
+
+    sheet.modeButton(2)->click();
+    EXPECT_EQ(sheet.model().rowCount(), 0);
+    EXPECT_EQ(sheet.statusText(), QStringLiteral("Search List Empty"));
+}
+
+TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
+    TSnapShot& sheet = Sheet();
+    windows().Open(ProgramWindow::Album);
+    auto* album = qobject_cast<TAlbumView*>(windows().openWindow(ProgramWindow::Album));
+    ASSERT_NE(album, nullptr);
+    album->Activate();
+    EXPECT_EQ(album->pageLabel(), QStringLiteral("Page 1 of 1"));
+    AlbumGrid* grid = album->grid();
+    const QSize cell = grid->cellSize();
+    QTest::mouseClick(grid, Qt::RightButton, {}, QPoint(cell.width() + 5, 5));  // second cell: record B
+    QApplication::processEvents();
+    EXPECT_EQ(session->currentIndex, 1);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(sheet.grid()->currentIndex().row(), 1);
+}
+
+TEST_F(RecordViewsTest, ChooserListsTheColumnsAndKeepsOne) {
+    TSelectSpreadsheetForm form(DefaultSpreadsheetColumns(), DefaultLabels());
+    EXPECT_EQ(form.fields()->count(), 29);
+    for (QAction* entry : form.fieldMenu()->actions()) EXPECT_FALSE(entry->isEnabled());
+    form.fields()->setCurrentRow(0);
+    form.RemoveClick();
+    form.fieldMenu()->actions()[21]->trigger();  // "Record #" again
+    EXPECT_EQ(form.columns()[28], kRecordNumberCode);
+    while (form.fields()->count() > 1) form.RemoveClick();
+    EXPECT_FALSE(form.button(QStringLiteral("Remove"))->isEnabled());
+}
+
+}  // namespace
+}  // namespace vorlane::testing
