@@ -1,20 +1,17 @@
 #include "reports/html_text.h"
 
+#include "editor/web_search.h"
+
 namespace vorlane {
 
 std::string HtmlCellText(std::string_view text) {
     if (text.empty()) return "<br>";
+    std::string escaped = EscapeHtmlAttribute(text);
     std::string out;
-    out.reserve(text.size() + 8);
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\r': out += "<br>"; break;
-            default: out.push_back(c);
-        }
+    out.reserve(escaped.size());
+    for (char c : escaped) {
+        if (c == '\r') out += "<br>";
+        else out.push_back(c);
     }
     return out;
 }

@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-// &, <, > and " escaped, each carriage return written as <br> (a following
+// &, <, >, " and ' escaped, each carriage return written as <br> (a following
 // line feed kept), and the empty text as <br> so the cell keeps its frame.
 std::string HtmlCellText(std::string_view text);
 
