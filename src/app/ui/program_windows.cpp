@@ -6,6 +6,8 @@
 
 #include "editor/ui/tview.h"
 #include "editor/window_opening.h"
+#include "reports/ui/thtml_report.h"
+#include "reports/ui/tshopping_list_form.h"
 #include "search/ui/tsearch.h"
 
 namespace vorlane {
@@ -14,6 +16,10 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     : session_(session), dialogs_(dialogs), context_{session, dialogs, paths, *this} {
     // Windows made on demand are registered here, before any toolbar is
     // built, so that their buttons are enabled everywhere.
+    registerOnDemand(ProgramWindow::HtmlReport,
+                     [](WindowContext& context) -> QWidget* { return new THTMLReport(context); });
+    registerOnDemand(ProgramWindow::ShoppingList,
+                     [](WindowContext& context) -> QWidget* { return new TShoppingListForm(context); });
 
     main_ = std::make_unique<TView>(session, dialogs, paths, this);
     SearchWindowLinks links;
