@@ -25,6 +25,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The command takes optional arguments and checks their number itself.
+inline constexpr std::size_t kOptionalArguments = static_cast<std::size_t>(-1);
+
 struct Command {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage, e.g. "IN OUT"
@@ -38,6 +41,12 @@ void RunResave(const std::vector<std::string>& arguments, std::ostream& out);
 void RunInfo(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSort(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSearch(const std::vector<std::string>& arguments, std::ostream& out);
+void RunReport(const std::vector<std::string>& arguments, std::ostream& out);
+void RunShopping(const std::vector<std::string>& arguments, std::ostream& out);
+void RunImport(const std::vector<std::string>& arguments, std::ostream& out);
+
+// Where a command tells of something that did not stop it (standard error).
+std::ostream& Warnings();
 
 std::span<const Command> Commands();
 

@@ -57,6 +57,8 @@ const Command* Find(std::string_view name) {
 
 }  // namespace
 
+std::ostream& Warnings() { return std::cerr; }
+
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         Complain(err, ShortUsage());
@@ -76,7 +78,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitUsage;
     }
     std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (rest.size() != command->argumentCount) {
+    if (command->argumentCount != kOptionalArguments && rest.size() != command->argumentCount) {
         Complain(err, "usage: " + std::string(kProgram) + " " + std::string(command->name) + " " +
                           std::string(command->arguments));
         return kExitUsage;

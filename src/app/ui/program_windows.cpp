@@ -8,6 +8,8 @@
 #include "editor/window_opening.h"
 #include "editor/description_menu.h"
 #include "editor/ui/description_menu_builder.h"
+#include "reports/ui/thtml_report.h"
+#include "reports/ui/tshopping_list_form.h"
 #include "search/ui/tsearch.h"
 #include "views/ui/talbum_view.h"
 #include "views/ui/tsnapshot.h"
@@ -19,6 +21,10 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     // Windows made on demand are registered here, before any toolbar is
     // built, so that their buttons are enabled everywhere.
     registerOnDemand(ProgramWindow::Album, [](WindowContext& context) { return new TAlbumView(context); });
+    registerOnDemand(ProgramWindow::HtmlReport,
+                     [](WindowContext& context) -> QWidget* { return new THTMLReport(context); });
+    registerOnDemand(ProgramWindow::ShoppingList,
+                     [](WindowContext& context) -> QWidget* { return new TShoppingListForm(context); });
 
     main_ = std::make_unique<TView>(session, dialogs, paths, this);
     SearchWindowLinks links;

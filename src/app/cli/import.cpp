@@ -1,0 +1,26 @@
+#include "app/cli/command.h"
+#include "app/cli/load_database.h"
+#include "app/cli/report_options.h"
+#include "reports/delimited_import.h"
+#include "reports/report_format_file.h"
+#include "storage/database_file.h"
+#include "storage/new_record.h"
+#include "storage/safe_file.h"
+
+namespace vorlane::cli {
+
+void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
+    Database db = LoadDatabase(arguments[0]);
+    RegularReportSettings settings;
+    if (!DecodeReportFormat(ReadSmallFile(arguments[1]), settings))
+        throw FileProblem(InvalidReportFileMessage(arguments[1]));
+    std::string text;
+    FileResult read = ReadWholeFile(arguments[2], text);
+    if (!read.ok) throw FileProblem(read.error);
+    const std::size_t added = ImportDelimited(db.records, settings.items, text, TodayText());
+    FileResult saved = SaveDatabaseFile(db, arguments[3]);
+    if (!saved.ok) throw FileProblem(saved.error);
+    out << kFileImported << ": " << added << (added == 1 ? " record\n" : " records\n");
+}
+
+}  // namespace vorlane::cli

@@ -1,0 +1,133 @@
+#include "reports/delimited_import.h"
+
+#include "storage/new_record.h"
+
+namespace vorlane {
+
+namespace {
+constexpr std::string_view kMoneyMask = "$0,000.00";
+
+// Starting at a field's first character: does a quote open it?
+bool OpensQuote(std::string_view text, std::size_t i) {
+    return i < text.size() && text[i] == '"' && (i == 0 || text[i - 1] == ',');
+}
+}  // namespace
+
+std::vector<std::string> DelimitedLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool quoted = false;
+    bool pending = false;  // a line has begun
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        pending = true;
+        if (quoted) {
+            if (c == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    line += "\"\"";
+                    ++i;
+                    continue;
+                }
+                quoted = false;
+            }
+            line.push_back(c);
+            continue;
+        }
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.push_back(std::move(line));
+            line.clear();
+            pending = false;
+            continue;
+        }
+        if (c == '"' && (line.empty() || line.back() == ',')) quoted = true;
+        line.push_back(c);
+    }
+    if (pending) lines.push_back(std::move(line));
+    return lines;
+}
+
+std::vector<std::string> DelimitedTokens(std::string line, std::size_t count) {
+    std::vector<std::string> tokens;
+    tokens.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        if (OpensQuote(line, 0)) {
+            std::string token;
+            std::size_t i = 1;
+            bool closed = false;
+            for (; i < line.size(); ++i) {
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        token.push_back('"');
+                        ++i;
+                        continue;
+                    }
+                    closed = true;
+                    ++i;
+                    break;
+                }
+                token.push_back(line[i]);
+            }
+            if (closed) {
+                const std::size_t comma = line.find(',', i);
+                token += line.substr(i, comma == std::string::npos ? std::string::npos : comma - i);
+                tokens.push_back(token);
+                // The last field stays in the line, like an unquoted one.
+                if (comma != std::string::npos) line.erase(0, comma + 1);
+                continue;
+            }
+        }
+        const std::size_t comma = line.find(',');
+        if (comma == std::string::npos) {
+            tokens.push_back(line);
+        } else {
+            tokens.push_back(line.substr(0, comma));
+            line.erase(0, comma + 1);
+        }
+    }
+    return tokens;
+}
+
+ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::string& line, const std::string& today,
+                          const ImportCaptions& captions) {
+    ItemRecord r;
+    r.Id = NewRecordKey();
+    r.Name = "Empty";
+    for (int d : {0, 5, 6, 7}) r.Details[static_cast<std::size_t>(d)] = " ";
+    for (int d : {1, 4, 8}) r.Details[static_cast<std::size_t>(d)] = "0";
+    r.Details[9] = "01";
+    r.Details[2] = r.Details[3] = today;
+    for (int i = 0; i < kImageCount; ++i) r.Images[static_cast<std::size_t>(i)].Title = "Untitled " + std::to_string(i + 1);
+
+    const std::vector<std::string> tokens = DelimitedTokens(line, items.size());
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const std::string& token = tokens[k];
+        const int index = items[k].fieldIndex;
+        if (index >= 0 && index < kDescriptionCount) {
+            r.Descriptions[static_cast<std::size_t>(index)] = token;
+        } else if (index == 11 || index == 18) {
+            std::string mask(kMoneyMask);
+            r.Details[static_cast<std::size_t>(index - 10)] =
+                token.size() >= mask.size() ? token : mask.replace(mask.size() - token.size(), token.size(), token);
+        } else if (index >= 10 && index < 20) {
+            r.Details[static_cast<std::size_t>(index - 10)] = token;
+        } else if (index == kStatusIndex) {
+            if (token == captions.favorite) r.Favorite = true;
+            else if (token == captions.tested) r.Tested = true;
+            else if (token == captions.untested) r.Untested = true;
+        } else if (index == kNameIndex) {
+            r.Name = token;
+        }
+    }
+    return r;
+}
+
+std::size_t ImportDelimited(RecordList& records, const std::vector<ReportItem>& items, std::string_view text,
+                            const std::string& today) {
+    const std::vector<std::string> lines = DelimitedLines(text);
+    records.reserve(records.size() + lines.size());
+    for (const auto& line : lines) records.push_back(ImportedRecord(items, line, today));
+    return lines.size();
+}
+
+}  // namespace vorlane

@@ -1,0 +1,36 @@
+#pragma once
+// Comma-delimited text as new records, one per line, through the regular
+// report's item list.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/regular_report.h"
+
+namespace vorlane {
+
+inline constexpr const char* kFileImported = "File Imported";
+
+// The file's logical lines: a line break inside a quoted field belongs to it.
+std::vector<std::string> DelimitedLines(std::string_view text);
+
+// The token of each item-list entry in turn. A field opening with a quote
+// is read up to its closing quote (doubled quotes are one); otherwise a
+// token runs to the next comma; the text left without a comma is the
+// token of every later entry.
+std::vector<std::string> DelimitedTokens(std::string line, std::size_t count);
+
+struct ImportCaptions {
+    std::string favorite = "Favorite", tested = "Tested", untested = "Untested";
+};
+
+// A new record with the import's starting values, filled from one line.
+ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::string& line, const std::string& today,
+                          const ImportCaptions& captions = {});
+
+// Appends one record per line of text; returns how many.
+std::size_t ImportDelimited(RecordList& records, const std::vector<ReportItem>& items, std::string_view text,
+                            const std::string& today);
+
+}  // namespace vorlane

@@ -1,0 +1,132 @@
+// Report format file, exports with hostile texts, and the import that reads them.
+
+#include <gtest/gtest.h>
+
+#include "reports/delimited_import.h"
+#include "reports/report_export.h"
+#include "reports/report_format_file.h"
+
+namespace vorlane {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+RegularReportSettings Unusual() {
+    RegularReportSettings s;
+    s.title = "Cellar Book";
+    s.dateOn = false;
+    s.totalsOn = false;
+    s.items = {{22, 0, "Name"}, {11, 7, "Paid"}, {3, 0, "Rating"}};
+    s.leftMargin = "0.75";
+    s.bottomMargin = "2";
+    s.columnCount = "4";
+    DoColumns(s, 4, 9000);
+    s.sections[2].width = 60;
+    s.columnColors[3] = 0xFFC0C0;
+    s.indent = true;
+    s.landscape = true;
+    s.titleFont = {"Georgia", 16, 0x800000, true, false, false, false};
+    s.bodyFont = {"Arial", 9, kBlack, false, true, false, false};
+    s.titleFontText = "Title";
+    return s;
+}
+
+TEST(ReportFormatFile, RoundTripsAllEighteenValues) {
+    const RegularReportSettings s = Unusual();
+    const std::string bytes = EncodeReportFormat(s);
+    RegularReportSettings loaded;
+    ASSERT_TRUE(DecodeReportFormat(bytes, loaded));
+    EXPECT_EQ(loaded.title, s.title);
+    EXPECT_EQ(loaded.dateOn, s.dateOn);
+    EXPECT_EQ(loaded.totalsOn, s.totalsOn);
+    EXPECT_EQ(loaded.items, s.items);
+    EXPECT_EQ(loaded.leftMargin, "0.75");
+    EXPECT_EQ(loaded.bottomMargin, "2");
+    EXPECT_EQ(loaded.sections, s.sections);
+    EXPECT_EQ(loaded.barWidth, s.barWidth);
+    EXPECT_EQ(loaded.columnColors, s.columnColors);
+    EXPECT_EQ(loaded.titleFont, s.titleFont);
+    EXPECT_EQ(loaded.bodyFont, s.bodyFont);
+    EXPECT_EQ(loaded.titleFontText, "Title");
+    EXPECT_TRUE(loaded.indent && loaded.landscape && !loaded.portrait);
+    EXPECT_EQ(loaded.columnCount, "4");
+    EXPECT_EQ(EncodeReportFormat(loaded), bytes);
+    EXPECT_FALSE(ReportMenuEntryEnabled(loaded, 22));
+    EXPECT_TRUE(ReportMenuEntryEnabled(loaded, 21));
+}
+
+TEST(ReportFormatFile, RefusesBrokenAndOutOfRangeFiles) {
+    const std::string bytes = EncodeReportFormat(Unusual());
+    for (std::size_t cut : {std::size_t{0}, std::size_t{14}, bytes.size() / 2, bytes.size() - 1}) {
+        RegularReportSettings s;
+        EXPECT_FALSE(DecodeReportFormat(bytes.substr(0, cut), s)) << cut;
+    }
+    auto patched = [&](std::string from, std::string to) {
+        std::string b = bytes;
+        b.replace(b.find(from), from.size(), to);
+        return b;
+    };
+    struct Case { std::string from, to; } cases[] = {
+        {std::string("\x02\x16\x02\x00", 4), std::string("\x02\x17\x02\x00", 4)},  // field index 23
+        {std::string("\x06\x04" "0.75", 6), std::string("\x06\x04" "2.50", 6)},    // margin past 2 inches
+        {std::string("\x06\x01" "4", 3), std::string("\x06\x01" "0", 3)},          // no columns
+    };
+    for (const auto& c : cases) {
+        RegularReportSettings s;
+        EXPECT_FALSE(DecodeReportFormat(patched(c.from, c.to), s));
+        EXPECT_EQ(s.title, "Cellar Book");  // applied before the bad value
+    }
+    EXPECT_EQ(InvalidReportFileMessage("a.rpt"), "Sorry a.rpt is not a valid report file");
+}
+
+TEST(ReportExport, CsvQuotesWhatWouldBreakTheLine) {
+    Rows rows = {{"#", "Name", "Notes"}, {"1.", "Chateau, \"Grand\"", "line\r\nbreak"}, {"2.", "", "plain"}};
+    EXPECT_EQ(ExportCsv(rows), "#,Name,Notes\r\n1.,\"Chateau, \"\"Grand\"\"\",\"line\r\nbreak\"\r\n2.,\"\",plain\r\n");
+    EXPECT_EQ(ExportHtml({{"<b>x</b>", ""}}),
+              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" width=\"100%\">\r\n<tr>\r\n"
+              "<td nowrap>&lt;b&gt;x&lt;/b&gt;</td>\r\n<td nowrap><br></td>\r\n</tr>\r\n</table><p>\r\n");
+}
+
+TEST(DelimitedImport, CutsUnquotedLinesAtCommas) {
+    struct Case { std::string line; std::size_t count; std::vector<std::string> tokens; } cases[] = {
+        {"a,b,c", 3, {"a", "b", "c"}},
+        {"a,b", 4, {"a", "b", "b", "b"}},  // the rest stays the token of later entries
+        {"a,b,c,d", 2, {"a", "b"}},
+        {"\"x, y\",\"say \"\"hi\"\"\",z", 3, {"x, y", "say \"hi\"", "z"}},
+        {"\"last\"", 2, {"last", "last"}},
+        {"a \"b\" c,d", 2, {"a \"b\" c", "d"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DelimitedTokens(c.line, c.count), c.tokens) << c.line;
+    EXPECT_EQ(DelimitedLines("a\r\n\"b\r\nc\",d\ne\r"), (std::vector<std::string>{"a", "\"b\r\nc\",d", "e"}));
+}
+
+TEST(DelimitedImport, NewRecordsTakeTheTokens) {
+    std::vector<ReportItem> items = {{22, 0, ""}, {11, 0, ""}, {18, 0, ""}, {20, 0, ""}, {21, 0, ""}, {0, 0, ""}};
+    ItemRecord r = ImportedRecord(items, "Barolo,12.5,1234567890,Tested,99,Piedmont", "2026/12/09");
+    EXPECT_EQ(r.Name, "Barolo");
+    EXPECT_EQ(r.Details[1], "$0,0012.5");
+    EXPECT_EQ(r.Details[8], "1234567890");
+    EXPECT_TRUE(r.Tested && !r.Favorite && !r.Untested);
+    EXPECT_EQ(r.Description(1), "Piedmont");
+    EXPECT_EQ(r.Details[2], "2026/12/09");
+    EXPECT_EQ(r.Details[0], " ");
+    EXPECT_EQ(r.Details[9], "01");
+    EXPECT_EQ(r.Images[5].Title, "Untitled 6");
+}
+
+TEST(DelimitedImport, ReadsBackWhatTheExportWrote) {
+    std::vector<ReportItem> items = {{22, 0, ""}, {10, 0, ""}, {12, 0, ""}, {1, 0, ""}};
+    Rows rows = {{"Chateau, \"Grand\"", "<script>alert(1)</script>", "line\r\nbreak", ""},
+                 {"plain", "\"", ",", "x\ny"}};
+    RecordList records;
+    ASSERT_EQ(ImportDelimited(records, items, ExportCsv(rows), "2026/12/09"), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(records[i].Name, rows[i][0]);
+        EXPECT_EQ(records[i].Details[0], rows[i][1]);
+        EXPECT_EQ(records[i].Details[2], rows[i][2]);
+        EXPECT_EQ(records[i].Description(2), rows[i][3]);
+    }
+}
+
+}  // namespace
+}  // namespace vorlane

@@ -1,0 +1,120 @@
+// The shopping list and HTML report windows over a real session, with
+// scripted dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QTableWidget>
+#include <filesystem>
+
+#include "reports/ui/thtml_report.h"
+#include "reports/ui/tshopping_list_form.h"
+#include "storage/database_session.h"
+#include "support/file_bytes.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+#include "widgets/recording_opener.h"
+
+namespace vorlane::testing {
+namespace {
+
+class ReportWindowsTest : public ::testing::Test {
+protected:
+    ReportWindowsTest() {
+        RecordList& records = session->records();
+        records.resize(3);
+        records[0].Name = "<script>alert(1)</script>";
+        records[0].Ingredients = "4,100\r\n0,1,Yeast\r\n1,1,1\r\n2,1,teaspoon\r\n";
+        records[1].Name = "Barolo";
+        records[1].Ingredients = "4,100\r\n0,1,yeast\r\n1,1,2.5\r\n2,1,Teaspoon\r\n0,2,Sugar\r\n1,2,1\r\n2,2,cup\r\n";
+        records[1].OnSearchList = true;
+    }
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    AppPaths paths{"", {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    RecordingOpener opener;
+    std::unique_ptr<DatabaseSession> session =
+        std::make_unique<DatabaseSession>(dialogs, paths.data, [] { return std::string("2026/12/09"); });
+    WindowContext context{*session, dialogs, paths, opener};
+};
+
+// What the person was told, choosers left out.
+std::vector<std::string> Told(const ScriptedDialogs& dialogs) {
+    std::vector<std::string> told;
+    for (const auto& s : dialogs.shown())
+        if (s.kind == Shown::Information || s.kind == Shown::Error) told.push_back(s.text);
+    return told;
+}
+
+std::vector<std::string> Rows(const QTableWidget& grid) {
+    std::vector<std::string> rows;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        auto text = [&](int c) { return grid.item(r, c) ? grid.item(r, c)->text().toStdString() : std::string(); };
+        rows.push_back(text(0) + "|" + text(1));
+    }
+    return rows;
+}
+
+TEST_F(ReportWindowsTest, ShoppingListTalliesAndFollowsTheCheckBox) {
+    TShoppingListForm form(context);
+    auto* grid = form.findChild<QTableWidget*>(QStringLiteral("ShoppingListGrid"));
+    auto* only = form.findChild<QCheckBox*>(QStringLiteral("SearchListOnly"));
+    ASSERT_TRUE(grid && only);
+    form.GenerateShoppingListBtnClick();
+    EXPECT_EQ(Rows(*grid), (std::vector<std::string>{"Yeast|3.500 teaspoon", "Sugar|1.000 cup"}));
+    only->click();
+    EXPECT_EQ(Rows(*grid), (std::vector<std::string>{"yeast|2.500 Teaspoon", "Sugar|1.000 cup"}));
+    session->records()[1].OnSearchList = false;
+    form.GenerateShoppingListBtnClick();
+    EXPECT_EQ(Rows(*grid), (std::vector<std::string>{"|"}));  // one empty row
+}
+
+TEST_F(ReportWindowsTest, HtmlReportSavesEscapedHtmlAndSaysWhere) {
+    THTMLReport window(context);
+    for (int e : {kNameIndex, kRecordNumberIndex}) window.AddField(e);
+    const std::string out = folder.file("out.htm");
+    dialogs.Choose(out);
+    window.SaveHTMLBtnClick();
+    const std::string html = Slurp(out);
+    EXPECT_NE(html.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+    EXPECT_EQ(html.find("<script>"), std::string::npos);
+    EXPECT_NE(html.find("><B>Name</B></td>\r\n"), std::string::npos);
+
+    const std::string bad = folder.file("missing/out.htm");
+    dialogs.Choose(bad);
+    window.SaveHTMLBtnClick();
+    EXPECT_FALSE(std::filesystem::exists(bad));
+
+    std::string viewed;
+    window.SetBrowser([&](const std::string& path) { viewed = path; });
+    window.ViewReportBtnClick();
+    EXPECT_EQ(viewed, folder.file("user/rphtml.htm"));
+    EXPECT_EQ(Slurp(viewed), html);
+    EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"HTML report saved as " + out + ".", "Cannot create file " + bad}));
+}
+
+TEST_F(ReportWindowsTest, HtmlReportFormatSavesAndLoads) {
+    const std::string format = folder.file("f.hrf");
+    {
+        THTMLReport window(context);
+        window.AddField(3);
+        window.AddField(kNameIndex);
+        dialogs.Choose(format);
+        window.SaveFormatClick();
+    }
+    Spill(folder.file("bad.hrf"), "\x01\x06\x04Name");
+    THTMLReport window(context);
+    dialogs.Choose(format);
+    window.LoadFormatClick();
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("Fields"));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Name"));
+    dialogs.Choose(folder.file("bad.hrf"));
+    window.LoadFormatClick();
+    EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"HTML Report Format Saved.", "HTML Report Format file loaded.",
+                                                             "HTML Report Format file is invalid.  No format loaded."}));
+}
+
+}  // namespace
+}  // namespace vorlane::testing
