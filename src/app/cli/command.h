@@ -31,6 +31,7 @@ struct Command {
     std::size_t argumentCount;
     std::string_view summary;
     void (*run)(const std::vector<std::string>& arguments, std::ostream& out);
+    std::size_t optionalCount = 0;  // arguments that may follow the required ones
 };
 
 void RunDump(const std::vector<std::string>& arguments, std::ostream& out);
@@ -38,6 +39,7 @@ void RunResave(const std::vector<std::string>& arguments, std::ostream& out);
 void RunInfo(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSort(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSearch(const std::vector<std::string>& arguments, std::ostream& out);
+void RunGraph(const std::vector<std::string>& arguments, std::ostream& out);
 
 std::span<const Command> Commands();
 

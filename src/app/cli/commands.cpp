@@ -10,6 +10,9 @@ constexpr std::array kCommands = {
     Command{"resave", "IN OUT", 2, "read IN and write it unchanged to OUT", RunResave},
     Command{"sort", "FILE KEY OUT", 3, "write FILE to OUT with its records sorted by sort key 1 ... 21", RunSort},
     Command{"search", "DB SRH", 2, "print the numbers of the records that the saved search SRH finds in DB", RunSearch},
+    Command{"graph", "DB K [VALUE] [--json]", 2,
+            "count DB's records per value below VALUE (a value path) of description K, with the two sums",
+            RunGraph, 2},
     Command{"info", "FILE", 1, "print record count, name, labels and whether passwords are set", RunInfo},
 };
 }  // namespace
