@@ -1,11 +1,12 @@
-// The windowed program: one main window over one open database.
+// The windowed program: its windows over one open database.
 
 #include <QApplication>
 #include <QStringList>
 
-#include "app/ui/app_paths.h"
-#include "app/ui/qt_dialogs.h"
-#include "app/ui/text_codec.h"
+#include "widgets/app_paths.h"
+#include "widgets/qt_dialogs.h"
+#include "widgets/text_codec.h"
+#include "app/ui/program_windows.h"
 #include "editor/ui/tview.h"
 #include "storage/database_session.h"
 
@@ -19,7 +20,8 @@ int main(int argc, char* argv[]) {
     vorlane::AppPaths paths = vorlane::DefaultAppPaths();
     vorlane::QtDialogs dialogs;
     vorlane::DatabaseSession session(dialogs, paths.data);
-    vorlane::TView view(session, dialogs, paths);
+    vorlane::ProgramWindows windows(session, dialogs, paths);
+    vorlane::TView& view = windows.main();
     dialogs.SetParent(&view);
 
     // A file handed over by a file manager or on the command line is opened
@@ -27,7 +29,7 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QApplication::arguments();
     if (arguments.size() == 2) view.SetStartupFile(vorlane::PathFromQString(arguments.at(1)));
 
-    QObject::connect(&view, &vorlane::TView::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&windows, &vorlane::ProgramWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     view.show();
     // Start-up waits for the window to become active; without a window
     // manager (a bare X server) nothing else would make it so.
