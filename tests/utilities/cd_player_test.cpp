@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/manual_clock.h"
+
 #include "utilities/cd_playback.h"
 
 namespace vorlane {
 namespace {
 
-class ManualClock : public CdClock {
-public:
-    std::int64_t NowMs() const override { return now; }
-    std::int64_t now = 1000;
-};
+using vorlane::testing::ManualClock;
 
 // Tracks of 3:00, 4:00 and 2:30, played by the clock.
 class ScriptedDrive : public CdDrive {

@@ -1,4 +1,5 @@
 #include "app/ui/program_windows.h"
+#include "app/ui/program_utilities.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -14,6 +15,7 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     : session_(session), dialogs_(dialogs), context_{session, dialogs, paths, *this} {
     // Windows made on demand are registered here, before any toolbar is
     // built, so that their buttons are enabled everywhere.
+    registerUtilities();
 
     main_ = std::make_unique<TView>(session, dialogs, paths, this);
     SearchWindowLinks links;

@@ -13,10 +13,13 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "app/ui/text_codec.h"
 #include "reports/graph_counts.h"
 #include "reports/ui/chart/graph_chart.h"
 #include "storage/app_settings.h"
+#include "widgets/help_window.h"
+#include "widgets/text_codec.h"
+#include "widgets/tool_icons.h"
+#include "widgets/window_toolbar.h"
 
 namespace vorlane {
 
@@ -31,10 +34,11 @@ void AddChildren(QTreeWidgetItem* parent, const std::vector<TreeItem>& items) {
 
 }  // namespace
 
-TGraphDisplay::TGraphDisplay(DatabaseSession& session, std::string settingsFile, QWidget* parent)
-    : QMainWindow(parent), session_(session), settingsFile_(std::move(settingsFile)) {
+TGraphDisplay::TGraphDisplay(WindowContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), session_(context.session), settingsFile_(context.paths.settingsFile) {
     setWindowTitle(QStringLiteral("Graph Function"));
     setAttribute(Qt::WA_DeleteOnClose);
+    BuildToolbar();
 
     SGraph = new QTreeWidget;
     SGraph->setObjectName(QStringLiteral("SGraph"));
@@ -89,6 +93,20 @@ TGraphDisplay::TGraphDisplay(DatabaseSession& session, std::string settingsFile,
         if (window != mine && lastActive_ == mine) SaveSize();
         lastActive_ = window;
     });
+}
+
+void TGraphDisplay::BuildToolbar() {
+    WindowToolbar tools(*this, &context_.opener);
+    tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"), [this] { PrintChart(); });
+    tools.addWindowButtons(ProgramWindow::Graph);
+    saveTool_ = tools.addSaveHelpClose(
+        [this] {
+            session_.QuickSave();
+            saveTool_->setEnabled(session_.saveEnabled());
+        },
+        [this] { ShowHelpTopic(context_.paths.data, QStringLiteral("Graph Function")); },
+        QStringLiteral("Close Graph Window"), [this] { close(); });
+    saveTool_->setEnabled(session_.saveEnabled());
 }
 
 void TGraphDisplay::SaveSize() {

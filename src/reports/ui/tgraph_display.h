@@ -9,7 +9,9 @@
 #include "editor/value_tree_ops.h"
 #include "storage/database_session.h"
 #include "storage/value_tree.h"
+#include "widgets/window_opener.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -24,7 +26,7 @@ class GraphChart;
 class TGraphDisplay : public QMainWindow {
     Q_OBJECT
 public:
-    TGraphDisplay(DatabaseSession& session, std::string settingsFile, QWidget* parent = nullptr);
+    explicit TGraphDisplay(WindowContext& context, QWidget* parent = nullptr);
 
     // Rebuilds the tree from the open database and charts description 1.
     void Activated();
@@ -41,11 +43,14 @@ public:
     std::function<bool(QPrinter&)> askPrinter;
 
 private:
+    void BuildToolbar();
     NodeIndex IndexOf(QTreeWidgetItem* item) const;
     void SaveSize();
 
+    WindowContext& context_;
     DatabaseSession& session_;
     std::string settingsFile_;
+    QAction* saveTool_ = nullptr;
     ValueTree tree_;
     GraphChart* chart_ = nullptr;
     QLabel* paidLabel_ = nullptr;

@@ -12,6 +12,7 @@
 #include "reports/ui/tgraph_display.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "widgets/recording_opener.h"
 
 namespace vorlane {
 namespace {
@@ -29,7 +30,10 @@ TEST(GraphWindow, DoubleClickChartsTheChildrenOfAValue) {
         r.Details[1] = "2.5";
         db.records.push_back(r);
     }
-    TGraphDisplay window(session, folder.file("Vorlane.ini"));
+    vorlane::testing::RecordingOpener opener;
+    opener.available = {ProgramWindow::Graph, ProgramWindow::Calculator};
+    WindowContext context{session, dialogs, AppPaths{folder.file("Vorlane.ini"), {}}, opener};
+    TGraphDisplay window(context);
     window.Activated();
     EXPECT_EQ(window.chart()->title(), "Region");  // description 1 is charted first
     EXPECT_EQ(window.chart()->barValues(), (std::vector<double>{0}));

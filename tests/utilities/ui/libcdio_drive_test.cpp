@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/manual_clock.h"
+
 #include <QCoreApplication>
 #include <QTest>
 #include <cmath>
@@ -14,11 +16,7 @@
 namespace vorlane {
 namespace {
 
-class ManualClock : public CdClock {
-public:
-    std::int64_t NowMs() const override { return now; }
-    std::int64_t now = 5000;
-};
+using vorlane::testing::ManualClock;
 
 constexpr int kSectorBytes = 2352;
 constexpr int kTrackSeconds[] = {3, 4, 2};

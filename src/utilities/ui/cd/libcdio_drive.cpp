@@ -15,6 +15,10 @@ constexpr int kSectorBytes = CDIO_CD_FRAMESIZE_RAW;
 constexpr int kPollMs = 50;
 constexpr int kSoundLeadSectors = kCdSectorsPerSecond / 2;  // kept ahead of the clock
 
+// libcdio's own handler ends the program on an error (a missing image, an
+// unreadable disc); here a failure only leaves the drive "Not ready".
+void QuietLog(cdio_log_level_t, const char*) {}
+
 bool EndsWithCue(const std::string& path) {
     return path.size() >= 4 && (path.compare(path.size() - 4, 4, ".cue") == 0 ||
                                 path.compare(path.size() - 4, 4, ".CUE") == 0);
@@ -23,7 +27,7 @@ bool EndsWithCue(const std::string& path) {
 
 LibcdioDrive::LibcdioDrive(const CdClock& clock, const std::string& path, QObject* parent)
     : QObject(parent), clock_(clock), source_(path), image_(EndsWithCue(path)), playback_(clock) {
-    cdio_loglevel_default = CDIO_LOG_ERROR;  // no chatter on the terminal for a missing drive
+    cdio_log_set_handler(QuietLog);
     if (image_) {
         cdio_ = cdio_open_cue(path.c_str());
     } else {
