@@ -100,7 +100,9 @@ void TCalForm::DoubleRule(QPainter& p, int y) {
 
 void TCalForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), palette().button());
+    // The neighbouring months' days are white: today's light button faces
+    // would hide them, so the face is taken a shade darker.
+    p.fillRect(rect(), palette().button().color().darker(125));
     p.setPen(Qt::darkGray);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,6 +20,19 @@ QLabel* PanelLabel(const QString& text, int pointScale = 1) {
     font.setPointSizeF(font.pointSizeF() * pointScale);
     label->setFont(font);
     return label;
+}
+
+// The style has no eject symbol: a triangle over a bar, in the text colour.
+QIcon EjectIcon(const QColor& ink) {
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPolygon(QPolygon({QPoint(10, 3), QPoint(17, 11), QPoint(3, 11)}));
+    p.drawRect(3, 14, 14, 3);
+    return QIcon(pixmap);
 }
 
 const char* ColourName(CdColour colour) {
@@ -70,7 +84,8 @@ TCDForm::TCDForm(CdDrive& drive, QWidget* parent) : QWidget(parent, Qt::Window),
     controls->setSpacing(2);
     for (const Key& k : keys) {
         auto* b = new QToolButton;
-        b->setIcon(style()->standardIcon(k.icon));
+        b->setIcon(k.button == CdButton::Eject ? EjectIcon(palette().color(QPalette::ButtonText))
+                                               : style()->standardIcon(k.icon));
         b->setIconSize(QSize(20, 20));
         b->setToolTip(QString::fromLatin1(k.hint));
         b->setAutoRaise(false);

@@ -17,7 +17,7 @@ namespace {
 
 // Long captions are shortened where many bars share the axis.
 QString AxisCaption(const QString& caption, int bars) {
-    const int limit = bars > 12 ? 16 : 28;
+    const int limit = bars > 12 ? 20 : 28;
     return caption.size() > limit ? caption.left(limit - 1) + QChar(0x2026) : caption;
 }
 
@@ -55,9 +55,6 @@ void GraphChart::ShowCounts(const QString& title, const QStringList& captions, c
     for (int n : counts) *parts_->set << n;
     auto* series = new QBarSeries;
     series->append(parts_->set);
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsFormat(QStringLiteral("@value"));
     series->setBarWidth(0.7);
     c->addSeries(series);
 
@@ -72,6 +69,12 @@ void GraphChart::ShowCounts(const QString& title, const QStringList& captions, c
     parts_->categories = new QBarCategoryAxis;
     parts_->categories->append(shown);
     parts_->categories->setLabelsAngle(bars > 12 ? -90 : bars > 6 ? -45 : 0);
+    parts_->categories->setTruncateLabels(false);  // shortened above, never to a lone ellipsis
+    // Upright captions need no more width than a line of text: with many
+    // bars a smaller one keeps each under its bar (Qt hides those that spill).
+    QFont font = parts_->categories->labelsFont();
+    if (bars > 16) font.setPointSizeF(std::max(6.5, font.pointSizeF() * 16 / bars * 1.1));
+    parts_->categories->setLabelsFont(font);
     c->addAxis(parts_->categories, Qt::AlignBottom);
     series->attachAxis(parts_->categories);
 
@@ -87,6 +90,11 @@ void GraphChart::ShowCounts(const QString& title, const QStringList& captions, c
     values->setTitleText(QStringLiteral("Records"));
     c->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    series->setLabelsPrecision(10);
+    parts_->set->setLabelColor(Qt::black);
+    series->setLabelsVisible(true);
 }
 
 std::vector<double> GraphChart::barValues() const {
