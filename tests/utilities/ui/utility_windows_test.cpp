@@ -57,15 +57,14 @@ TEST(CalendarWindow, KeysAndClicksMoveAndConfirm) {
 
 TEST(CdPlayerWindow, WithoutADriveItSaysNotReady) {
     NoCdDrive drive;
-    auto* window = new TCDForm(drive);
-    window->show();
-    EXPECT_EQ(window->CDStatus->text(), "Ready");
-    QTest::mouseClick(window->button(CdButton::Play), Qt::LeftButton);
-    EXPECT_EQ(window->CDStatus->text(), " Not ready");
-    EXPECT_TRUE(window->lblTrack->styleSheet().contains("#00ff00"));
-    window->repeatCurrentSong()->click();
-    EXPECT_TRUE(window->player().repeatCurrentSong());
-    window->close();
+    TCDForm window(drive);  // made after the drive, so gone before it
+    window.show();
+    EXPECT_EQ(window.CDStatus->text(), "Ready");
+    QTest::mouseClick(window.button(CdButton::Play), Qt::LeftButton);
+    EXPECT_EQ(window.CDStatus->text(), " Not ready");
+    EXPECT_TRUE(window.lblTrack->styleSheet().contains("#00ff00"));
+    window.repeatCurrentSong()->click();
+    EXPECT_TRUE(window.player().repeatCurrentSong());
 }
 
 }  // namespace
