@@ -25,15 +25,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The command takes optional arguments and checks their number itself.
-inline constexpr std::size_t kOptionalArguments = static_cast<std::size_t>(-1);
-
 struct Command {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage, e.g. "IN OUT"
     std::size_t argumentCount;
     std::string_view summary;
     void (*run)(const std::vector<std::string>& arguments, std::ostream& out);
+    std::size_t optionalCount = 0;  // arguments that may follow the required ones
 };
 
 void RunDump(const std::vector<std::string>& arguments, std::ostream& out);
@@ -41,6 +39,7 @@ void RunResave(const std::vector<std::string>& arguments, std::ostream& out);
 void RunInfo(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSort(const std::vector<std::string>& arguments, std::ostream& out);
 void RunSearch(const std::vector<std::string>& arguments, std::ostream& out);
+void RunGraph(const std::vector<std::string>& arguments, std::ostream& out);
 void RunReport(const std::vector<std::string>& arguments, std::ostream& out);
 void RunShopping(const std::vector<std::string>& arguments, std::ostream& out);
 void RunImport(const std::vector<std::string>& arguments, std::ostream& out);

@@ -78,7 +78,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitUsage;
     }
     std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command->argumentCount != kOptionalArguments && rest.size() != command->argumentCount) {
+    if (rest.size() < command->argumentCount || rest.size() > command->argumentCount + command->optionalCount) {
         Complain(err, "usage: " + std::string(kProgram) + " " + std::string(command->name) + " " +
                           std::string(command->arguments));
         return kExitUsage;

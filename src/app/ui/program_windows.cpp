@@ -1,4 +1,5 @@
 #include "app/ui/program_windows.h"
+#include "app/ui/program_utilities.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -25,6 +26,7 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
                      [](WindowContext& context) -> QWidget* { return new THTMLReport(context); });
     registerOnDemand(ProgramWindow::ShoppingList,
                      [](WindowContext& context) -> QWidget* { return new TShoppingListForm(context); });
+    registerUtilities();
 
     main_ = std::make_unique<TView>(session, dialogs, paths, this);
     SearchWindowLinks links;

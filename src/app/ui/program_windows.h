@@ -47,6 +47,7 @@ private:
     // the window ran and ended by itself (a modal one).
     using WindowMaker = std::function<QWidget*(WindowContext&)>;
     void registerOnDemand(ProgramWindow window, WindowMaker make);
+    void registerUtilities();  // the graph and the desk utilities
     void buildReportMenu();
     void showKept(QWidget* window);
     void closeOthers();
@@ -60,6 +61,8 @@ private:
     std::map<ProgramWindow, WindowMaker> makers_;
     std::map<ProgramWindow, QPointer<QWidget>> open_;
     std::unique_ptr<QMenu> reportMenu_;
+    struct Utilities;
+    std::unique_ptr<Utilities> utilities_;
 };
 
 }  // namespace vorlane

@@ -1,0 +1,31 @@
+// The graph and the desk utilities, as the coordinator makes them.
+
+#include <QApplication>
+
+#include "app/ui/program_utilities.h"
+#include "reports/ui/tgraph_display.h"
+#include "utilities/ui/tcd_form.h"
+#include "widgets/help_window.h"
+
+namespace vorlane {
+
+void ProgramWindows::registerUtilities() {
+    utilities_ = std::make_unique<Utilities>();
+    registerOnDemand(ProgramWindow::Graph, [](WindowContext& context) -> QWidget* { return new TGraphDisplay(context); });
+    registerOnDemand(ProgramWindow::Calculator, [this](WindowContext& context) -> QWidget* {
+        utilities_->calculator.Execute(QApplication::activeWindow(), [data = context.paths.data] {
+            ShowHelpTopic(data, QStringLiteral("Contents"));
+        });
+        return nullptr;
+    });
+    registerOnDemand(ProgramWindow::Calendar, [this](WindowContext&) -> QWidget* {
+        utilities_->calendar.Execute(QApplication::activeWindow());
+        return nullptr;
+    });
+    registerOnDemand(ProgramWindow::CdPlayer, [this](WindowContext&) -> QWidget* {
+        if (!utilities_->drive) utilities_->drive = std::make_unique<LibcdioDrive>(utilities_->clock);
+        return new TCDForm(*utilities_->drive);
+    });
+}
+
+}  // namespace vorlane

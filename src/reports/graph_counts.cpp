@@ -1,0 +1,123 @@
+#include "reports/graph_counts.h"
+
+#include <charconv>
+
+#include "storage/ascii_case.h"
+#include "storage/fields.h"
+
+namespace vorlane {
+
+namespace {
+
+std::string KeyOf(std::string_view text) {
+    std::string key = ": ";
+    key.reserve(text.size() + 2);
+    for (char c : text) key.push_back(AsciiLower(c));
+    return key;
+}
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+// A money detail's digits read as a decimal number; nullopt when they do
+// not make one (a lone point).
+std::optional<double> MoneyOf(std::string_view detail) {
+    std::string digits = NumericValue(detail);
+    double value = 0;
+    auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) return std::nullopt;
+    return value;
+}
+
+// Detail 9 as a whole number, blanks around it allowed; 1 otherwise.
+long long QuantityOf(std::string_view text) {
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return 1;
+    std::size_t end = text.find_last_not_of(' ') + 1;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end;
+    if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
+    long long n = 0;
+    auto result = std::from_chars(first, last, n);
+    if (result.ec != std::errc() || result.ptr != last) return 1;
+    return n;
+}
+
+}  // namespace
+
+ValueTree GraphTree(const Database& db) {
+    ValueTree tree;
+    tree.reserve(kDescriptionCount);
+    for (int k = 1; k <= kDescriptionCount; ++k) {
+        TreeItem top;
+        top.text = db.labels[static_cast<std::size_t>(DescriptionLabel(k))];
+        top.children = ParseTreeText(db.valueTrees[static_cast<std::size_t>(k - 1)]);
+        tree.push_back(std::move(top));
+    }
+    return tree;
+}
+
+std::optional<GraphCounts> CountGraph(const Database& db, const ValueTree& graphTree, const NodeIndex& node) {
+    const TreeItem* item = NodeAt(graphTree, node);
+    if (!item || item->children.empty()) return std::nullopt;
+    const int k = static_cast<int>(node[0]) + 1;
+    const std::string& label = db.labels[static_cast<std::size_t>(DescriptionLabel(k))];
+    const std::string nodePath = ValuePath(graphTree, node);
+
+    GraphCounts result;
+    std::vector<std::string> childKeys;
+    for (const TreeItem& child : item->children) {
+        result.captions.push_back(child.text);
+        childKeys.push_back(KeyOf(child.text + " : " + nodePath));
+    }
+    result.counts.assign(childKeys.size(), 0);
+
+    const bool weighted = db.labels[static_cast<std::size_t>(DetailLabel(9))] == "Quantity";
+    std::string recordKey;
+    for (const ItemRecord& record : db.records) {
+        const std::string& stored = record.Description(k);
+        if (stored.empty()) continue;
+        recordKey = KeyOf(stored + " : " + label);
+        for (std::size_t i = 0; i < childKeys.size(); ++i) {
+            if (!EndsWith(recordKey, childKeys[i])) continue;
+            ++result.counts[i];
+            const double q = weighted ? static_cast<double>(QuantityOf(record.Details[9])) : 1.0;
+            if (auto value = MoneyOf(record.Details[8])) result.value += *value * q;
+            if (auto paid = MoneyOf(record.Details[1])) result.paid += *paid * q;
+        }
+    }
+    return result;
+}
+
+std::optional<NodeIndex> FindGraphNode(const ValueTree& graphTree, int k, std::string_view path) {
+    if (k < 1 || k > static_cast<int>(graphTree.size())) return std::nullopt;
+    NodeIndex index{static_cast<std::size_t>(k - 1)};
+    if (path.empty()) return index;
+    // The path names the value first and the top-level value last.
+    std::vector<std::string_view> parts;
+    constexpr std::string_view kSeparator = " : ";
+    for (std::size_t start = 0;;) {
+        std::size_t at = path.find(kSeparator, start);
+        parts.push_back(path.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+        if (at == std::string_view::npos) break;
+        start = at + kSeparator.size();
+    }
+    const TreeItem* item = &graphTree[index[0]];
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+        std::size_t i = 0;
+        while (i < item->children.size() && item->children[i].text != *part) ++i;
+        if (i == item->children.size()) return std::nullopt;
+        index.push_back(i);
+        item = &item->children[i];
+    }
+    return index;
+}
+
+std::string FormatGraphSum(double sum) {
+    char text[400];  // room for the widest double in fixed notation
+    auto result = std::to_chars(text, text + sizeof text, sum, std::chars_format::fixed, 2);
+    return std::string(text, result.ptr);
+}
+
+}  // namespace vorlane
