@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "editor/ui/picture_loader.h"
+#include "widgets/picture_loader.h"
 
 namespace {
 

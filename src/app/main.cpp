@@ -1,4 +1,4 @@
-// The windowed program: one main window over one open database.
+// The windowed program: its windows over one open database.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -8,9 +8,10 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/ui/app_paths.h"
-#include "app/ui/qt_dialogs.h"
-#include "app/ui/text_codec.h"
+#include "widgets/app_paths.h"
+#include "widgets/qt_dialogs.h"
+#include "widgets/text_codec.h"
+#include "app/ui/program_windows.h"
 #include "editor/ui/tview.h"
 #include "storage/database_session.h"
 
@@ -74,14 +75,15 @@ int main(int argc, char* argv[]) {
     vorlane::AppPaths paths = vorlane::DefaultAppPaths();
     vorlane::QtDialogs dialogs;
     vorlane::DatabaseSession session(dialogs, paths.data);
-    vorlane::TView view(session, dialogs, paths);
+    vorlane::ProgramWindows windows(session, dialogs, paths);
+    vorlane::TView& view = windows.main();
     dialogs.SetParent(&view);
 
     // A file handed over by a file manager or on the command line is opened
     // in place of the offer to reopen the last one.
     if (files.size() == 1) view.SetStartupFile(vorlane::PathFromQString(files.at(0)));
 
-    QObject::connect(&view, &vorlane::TView::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&windows, &vorlane::ProgramWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     view.show();
     // Start-up waits for the window to become active; without a window
     // manager (a bare X server) nothing else would make it so.

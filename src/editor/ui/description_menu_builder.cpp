@@ -6,7 +6,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 namespace vorlane {
 

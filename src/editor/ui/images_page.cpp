@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 namespace vorlane {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "editor/picture_slots.h"
-#include "editor/ui/picture_loader.h"
+#include "widgets/picture_loader.h"
 
 class QCheckBox;
 class QLabel;

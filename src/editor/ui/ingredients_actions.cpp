@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 #include "editor/ingredient_lists.h"
 #include "storage/dialogs.h"
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "editor/ui/form_print.h"
-#include "editor/ui/grid_print.h"
+#include "widgets/window_print.h"
+#include "widgets/grid_print.h"
 #include "editor/unit_conversion.h"
 
 class QAction;

@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <algorithm>
 
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 #include "storage/database_file.h"
 
 namespace vorlane {

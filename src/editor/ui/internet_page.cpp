@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 #include "storage/safe_file.h"
 
 namespace vorlane {

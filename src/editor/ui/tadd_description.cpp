@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "app/ui/help_window.h"
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/help_window.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 #include "storage/app_settings.h"
 
 namespace vorlane {

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "app/ui/app_paths.h"
+#include "widgets/app_paths.h"
 #include "editor/value_tree_ops.h"
 #include "storage/database_session.h"
 

@@ -14,26 +14,26 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "app/ui/help_window.h"
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/help_window.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 #include "editor/ui/description_menu_builder.h"
-#include "editor/ui/form_print.h"
+#include "widgets/window_print.h"
 #include "editor/ui/tview_parts.h"
 #include "editor/ui/ingredients_actions.h"
 #include "editor/window_opening.h"
-#include "search/ui/tsearch.h"
 #include "storage/app_settings.h"
 
 namespace vorlane {
 
-TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget* parent)
+TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, WindowOpener* opener, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
       dialogs_(dialogs),
       paths_(std::move(paths)),
       commands_(session),
-      recordPrinter_(std::make_unique<RecordPrinter>(dialogs)) {
+      recordPrinter_(std::make_unique<RecordPrinter>(dialogs)),
+      opener_(opener) {
     setObjectName(QStringLiteral("TView"));
     guard_ = new TextGuard([this](const QString& refused) { refuseCharacter(refused); }, this);
     descMenus_ = new DescriptionMenuBuilder(this);
@@ -56,22 +56,6 @@ TView::TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget
 
     session_.SetScreen(this);
 
-    SearchWindowLinks links;
-    links.showMainWindow = [this] {
-        show();
-        raise();
-        activateWindow();
-    };
-    links.recordsChanged = [this] { searchRecordsChanged(); };
-    links.captions = [this] {
-        SearchCaptions captions;
-        FromQString(statusGroup_->title(), captions.status);
-        FromQString(recordTitle_->text(), captions.name);
-        for (std::size_t b = 0; b < statusBoxes_.size(); ++b)
-            FromQString(statusBoxes_[b]->text(), captions.statusFlags[b]);
-        return captions;
-    };
-    search_ = std::make_unique<TSearch>(session_, paths_, std::move(links));
 
     // Leaving for another program and coming back is no change between the
     // program's windows, unless one of them took the focus in between.
@@ -161,7 +145,6 @@ void TView::closeEvent(QCloseEvent* event) {
     if (!written.ok) dialogs_.Error(written.error);
     if (shownIndex_ == session_.currentIndex) session_.WriteBackCurrent();
     DeleteTemporaryPages(paths_.data.user);
-    search_->hide();
     event->accept();
     emit closed();
 }
@@ -174,14 +157,33 @@ void TView::runCommand(const std::function<void()>& command) {
     updateCommandStates();
 }
 
+std::string TView::NameCaption() const {
+    std::string caption;
+    FromQString(recordTitle_->text(), caption);
+    return caption;
+}
+
+std::string TView::StatusCaption() const {
+    std::string caption;
+    FromQString(statusGroup_->title(), caption);
+    return caption;
+}
+
+std::array<std::string, 3> TView::StatusFlagCaptions() const {
+    std::array<std::string, 3> captions;
+    for (std::size_t b = 0; b < statusBoxes_.size(); ++b) FromQString(statusBoxes_[b]->text(), captions[b]);
+    return captions;
+}
+
 void TView::refuseCharacter(const QString& character) { dialogs_.Error(UnstorableMessage(character)); }
 
-void TView::showSearch() { search_->ShowWindow(); }
+void TView::showSearch() {
+    if (opener_ && opener_->CanOpen(ProgramWindow::Search)) opener_->Open(ProgramWindow::Search);
+}
 
-// The search window removed records or moved the current index: what the
-// window shows may no longer be the current record, so it must not be
-// written back over it.
-void TView::searchRecordsChanged() {
+// What the window shows may no longer be the current record, so it must
+// not be written back over it.
+void TView::RecordsChangedElsewhere() {
     if (session_.currentIndex >= 0 && session_.currentIndex < static_cast<int>(session_.records().size()))
         ShowCurrent();
     else

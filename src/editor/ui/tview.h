@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/app_paths.h"
+#include "widgets/app_paths.h"
+#include "widgets/window_opener.h"
 #include "editor/record_commands.h"
 #include "editor/related_records.h"
 #include "storage/app_reset.h"
@@ -39,13 +40,15 @@ class IngredientsActions;
 class InternetPage;
 class IngredientsGrid;
 class RecordPrinter;
-class TSearch;
 class TextGuard;
 
 class TView : public QMainWindow, public RecordScreen {
     Q_OBJECT
 public:
-    TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, QWidget* parent = nullptr);
+    // opener: how the window opens the program's other windows; without it
+    // their commands stay disabled.
+    TView(DatabaseSession& session, Dialogs& dialogs, AppPaths paths, WindowOpener* opener = nullptr,
+          QWidget* parent = nullptr);
     ~TView() override;
 
     // A file to open after start-up in place of the offer of the last file
@@ -85,11 +88,20 @@ public:
     DescriptionMenuBuilder& descriptionMenus() { return *descMenus_; }
     IngredientsActions& ingredientsActions() { return *dirActions_; }
     RecordPrinter& recordPrinter() { return *recordPrinter_; }
-    TSearch& searchWindow() { return *search_; }
+
+    // Another window removed records or moved the current record index:
+    // what the window shows may no longer be the current record.
+    void RecordsChangedElsewhere();
+    // The captions of the name, status, notes and status-flag fields as shown.
+    std::string NameCaption() const;
+    std::string StatusCaption() const;
+    std::array<std::string, 3> StatusFlagCaptions() const;
 
 signals:
     // The window closed and the program should end.
     void closed();
+    // The save command's state, or another command state, may have changed.
+    void commandStatesChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -116,6 +128,7 @@ private:
     void buildMenus();
     void buildToolBar();
     QAction* addCommand(QMenu* menu, const QString& caption, void (TView::*slot)());
+    QAction* addOpenCommand(QMenu* menu, const QString& caption, ProgramWindow window);
     void rebuildSortMenu();
     void showRelatedMenu();
     void updateCommandStates();
@@ -123,7 +136,6 @@ private:
     void showAbout();
     void QuickPrintClick();
     void showSearch();
-    void searchRecordsChanged();
     void openHelp(const QString& topic);
     void openPasswordDialog();
     void openInformationDialog();
@@ -176,8 +188,7 @@ private:
     DescriptionMenuBuilder* descMenus_ = nullptr;
     IngredientsActions* dirActions_ = nullptr;
     std::unique_ptr<RecordPrinter> recordPrinter_;
-    // Created with the window and kept for the run; closing it only hides it.
-    std::unique_ptr<TSearch> search_;
+    WindowOpener* opener_ = nullptr;
 
     int busy_ = 0;
     bool activationPending_ = false;
@@ -222,7 +233,6 @@ private:
     // Menus and toolbar
     QToolBar* toolBar_ = nullptr;
     QMenu* sortMenu_ = nullptr;
-    QMenu* reportMenu_ = nullptr;
     QMenu* relatedMenu_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* mergeAction_ = nullptr;

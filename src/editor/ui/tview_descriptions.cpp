@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QToolBar>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 #include "editor/description_display.h"
 #include "editor/description_menu.h"
 #include "editor/ui/description_menu_builder.h"

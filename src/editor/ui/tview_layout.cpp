@@ -22,9 +22,10 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
-#include "editor/ui/form_print.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
+#include "editor/ui/recipe_print.h"
+#include "widgets/window_print.h"
 #include "editor/ui/images_page.h"
 #include "editor/ui/ingredients_actions.h"
 #include "editor/ui/ingredients_grid.h"
@@ -128,7 +129,7 @@ QWidget* TView::buildTopStrip() {
     printButton_->setObjectName(QStringLiteral("PrintRecordBtn"));
     printButton_->setToolTip(QStringLiteral("Print the record as a recipe"));
     connect(printButton_, &QPushButton::clicked, this, [this] {
-        recordPrinter_->PrintRecordBtnClick(this, recordName_->text(), *dirGrid_, memos_[2]->toPlainText());
+        PrintRecipe(*recordPrinter_, this, recordName_->text(), *dirGrid_, memos_[2]->toPlainText());
     });
 
     row->addWidget(recordTitle_);

@@ -8,12 +8,12 @@
 #include <QMessageBox>
 #include <QToolBar>
 
-#include "app/ui/help_window.h"
-#include "app/ui/text_codec.h"
-#include "app/ui/tool_icons.h"
+#include "widgets/help_window.h"
+#include "widgets/text_codec.h"
+#include "widgets/tool_icons.h"
+#include "widgets/window_toolbar.h"
 #include "editor/record_sort.h"
-#include "editor/ui/form_print.h"
-#include "search/ui/tsearch.h"
+#include "widgets/window_print.h"
 #include "editor/window_opening.h"
 #include "editor/ui/tview.h"
 #include "editor/ui/tview_parts.h"
@@ -36,6 +36,15 @@ QAction* TView::addCommand(QMenu* menu, const QString& caption, void (TView::*sl
     QAction* action = menu->addAction(caption);
     if (slot) connect(action, &QAction::triggered, this, slot);
     else MarkPending(action);
+    return action;
+}
+
+QAction* TView::addOpenCommand(QMenu* menu, const QString& caption, ProgramWindow window) {
+    QAction* action = menu->addAction(caption);
+    if (opener_ && opener_->CanOpen(window))
+        connect(action, &QAction::triggered, this, [this, window] { opener_->Open(window); });
+    else
+        MarkPending(action);
     return action;
 }
 
@@ -77,20 +86,20 @@ void TView::buildMenus() {
     sortMenu_->setObjectName(QStringLiteral("SortMenu"));
 
     QMenu* views = menuBar()->addMenu(QStringLiteral("&Report and View"));
-    addCommand(views, QStringLiteral("Search Records"), &TView::showSearch);
-    addCommand(views, QStringLiteral("Album View"), nullptr);
-    addCommand(views, QStringLiteral("Graph View"), nullptr);
-    addCommand(views, QStringLiteral("Spreadsheet View"), nullptr);
-    addCommand(views, QStringLiteral("Generate HTML Report"), nullptr);
-    addCommand(views, QStringLiteral("Generate Regular Report"), nullptr);
+    addOpenCommand(views, QStringLiteral("Search Records"), ProgramWindow::Search);
+    addOpenCommand(views, QStringLiteral("Album View"), ProgramWindow::Album);
+    addOpenCommand(views, QStringLiteral("Graph View"), ProgramWindow::Graph);
+    addOpenCommand(views, QStringLiteral("Spreadsheet View"), ProgramWindow::Spreadsheet);
+    addOpenCommand(views, QStringLiteral("Generate HTML Report"), ProgramWindow::HtmlReport);
+    addOpenCommand(views, QStringLiteral("Generate Regular Report"), ProgramWindow::RegularReport);
     views->addSeparator();
     shortDescriptions_ = addCommand(views, QStringLiteral("Short Description Values"),
                                     &TView::ShortDescriptionValues1Click);
     shortDescriptions_->setCheckable(true);
 
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
-    addCommand(utilities, QStringLiteral("Calculator"), nullptr);
-    addCommand(utilities, QStringLiteral("Calendar"), nullptr);
+    addOpenCommand(utilities, QStringLiteral("Calculator"), ProgramWindow::Calculator);
+    addOpenCommand(utilities, QStringLiteral("Calendar"), ProgramWindow::Calendar);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     for (const char* topic : {"Contents", "Introduction", "Getting Started"}) {
@@ -101,53 +110,35 @@ void TView::buildMenus() {
     QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
     connect(about->addAction(QStringLiteral("Vorlane")), &QAction::triggered, this, &TView::showAbout);
 
-    reportMenu_ = new QMenu(this);
-    for (const char* entry : {"Generate HTML Report", "Generate Regular Report", "Generate Shopping List"})
-        MarkPending(reportMenu_->addAction(QString::fromLatin1(entry)));
     relatedMenu_ = new QMenu(this);
     relatedMenu_->setObjectName(QStringLiteral("RelatedMenu"));
 }
 
 void TView::buildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Tools"));
-    toolBar_->setObjectName(QStringLiteral("ToolBar"));
-    toolBar_->setMovable(false);
-    toolBar_->setIconSize(QSize(18, 18));
-    auto tool = [this](ToolIcon icon, const QString& hint, auto slot) {
-        QAction* action = toolBar_->addAction(MakeToolIcon(icon), hint);
-        action->setToolTip(hint);
-        if constexpr (std::is_same_v<decltype(slot), std::nullptr_t>) MarkPending(action);
-        else connect(action, &QAction::triggered, this, slot);
-        return action;
+    WindowToolbar tools(*this, opener_);
+    toolBar_ = tools.bar();
+    auto tool = [this, &tools](ToolIcon icon, const QString& hint, void (TView::*slot)()) {
+        return tools.add(MakeToolIcon(icon), hint, [this, slot] { (this->*slot)(); });
     };
     tool(ToolIcon::PreviousRecord, QStringLiteral("Previous Record in Database"), &TView::PreviousClick);
     tool(ToolIcon::NextRecord, QStringLiteral("Next Record in Database"), &TView::nextClick);
     tool(ToolIcon::PreviousSearch, QStringLiteral("Previous Record On Search List"), &TView::PreviousSearchClick);
     tool(ToolIcon::NextSearch, QStringLiteral("Next Record on Search List"), &TView::NextSearchClick);
-    toolBar_->addSeparator();
+    tools.addSeparator();
     tool(ToolIcon::NewRecord, QStringLiteral("Add New Record"), &TView::NewRecordClick);
     tool(ToolIcon::CopyRecord, QStringLiteral("Copy Record"), &TView::CopyRecordClick);
     deleteTool_ = tool(ToolIcon::DeleteRecord, QStringLiteral("Delete Record"), &TView::CutClick);
     insertTool_ = tool(ToolIcon::InsertRecord, QStringLiteral("Insert Record"), &TView::InsertRecordClick);
     deleteTool_->setEnabled(false);
     insertTool_->setEnabled(false);
-    tool(ToolIcon::Sort, QStringLiteral("Sort Records"), [this] { sortMenu_->popup(QCursor::pos()); });
+    tools.add(MakeToolIcon(ToolIcon::Sort), QStringLiteral("Sort Records"), [this] { sortMenu_->popup(QCursor::pos()); });
     tool(ToolIcon::Related, QStringLiteral("Display Related Records"), &TView::showRelatedMenu);
-    toolBar_->addSeparator();
+    tools.addSeparator();
     tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), &TView::QuickPrintClick);
-    tool(ToolIcon::Search, QStringLiteral("Perform Search"), &TView::showSearch);
-    tool(ToolIcon::Album, QStringLiteral("Generate Album View"), nullptr);
-    tool(ToolIcon::Graph, QStringLiteral("Generate Graph"), nullptr);
-    tool(ToolIcon::Spreadsheet, QStringLiteral("Generate Spreadsheet"), nullptr);
-    tool(ToolIcon::Report, QStringLiteral("Generate Report"), nullptr);
-    toolBar_->addSeparator();
-    tool(ToolIcon::Calculator, QStringLiteral("Display Calculator"), nullptr);
-    tool(ToolIcon::Calendar, QStringLiteral("Display Calendar"), nullptr);
-    tool(ToolIcon::CdPlayer, QStringLiteral("Display CD Player"), nullptr);
-    saveTool_ = tool(ToolIcon::Save, QStringLiteral("Save Database"), &TView::Save1Click);
+    tools.addWindowButtons(ProgramWindow::Main);
+    saveTool_ = tools.addSaveHelpClose([this] { Save1Click(); }, [this] { openHelp(QStringLiteral("Contents")); },
+                                       QStringLiteral("Exit the Program"), [this] { close(); });
     saveTool_->setEnabled(false);
-    tool(ToolIcon::Help, QStringLiteral("Display Help"), [this] { openHelp(QStringLiteral("Contents")); });
-    tool(ToolIcon::Exit, QStringLiteral("Exit the Program"), [this] { close(); });
 }
 
 void TView::QuickPrintClick() {
@@ -191,7 +182,7 @@ void TView::updateCommandStates() {
     insertAction_->setEnabled(canInsert);
     insertTool_->setEnabled(canInsert);
     setWindowTitle(session_.fileName().empty() ? QStringLiteral("Untitled") : PathToQString(session_.fileName()));
-    if (search_) search_->UpdateCommandStates();
+    emit commandStatesChanged();
 }
 
 void TView::applyLabels() {

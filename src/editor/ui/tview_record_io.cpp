@@ -20,7 +20,7 @@
 #include <QTabBar>
 #include <QTextDocument>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 #include "editor/description_display.h"
 #include "editor/ui/images_page.h"
 #include "editor/ui/ingredients_grid.h"

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 namespace vorlane {
 

@@ -19,14 +19,15 @@
 #include <climits>
 #include <filesystem>
 
-#include "app/ui/help_window.h"
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
-#include "app/ui/tool_icons.h"
-#include "editor/ui/form_print.h"
-#include "editor/ui/grid_print.h"
+#include "widgets/help_window.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
+#include "widgets/tool_icons.h"
+#include "widgets/window_print.h"
+#include "widgets/window_toolbar.h"
+#include "widgets/grid_print.h"
 #include "search/search_list.h"
-#include "search/ui/search_icons.h"
+#include "widgets/search_icons.h"
 #include "search/ui/search_value_menus.h"
 #include "search/ui/term_grid.h"
 #include "search/ui/tselect_range_form.h"
@@ -148,46 +149,24 @@ void TSearch::buildMenus() {
 }
 
 void TSearch::buildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Tools"));
-    toolBar_->setObjectName(QStringLiteral("ToolBar"));
-    toolBar_->setMovable(false);
-    toolBar_->setIconSize(QSize(18, 18));
-    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    auto tool = [this](const QIcon& icon, const QString& hint, const std::function<void()>& run) {
-        QAction* action = toolBar_->addAction(icon, hint);
-        action->setToolTip(hint);
-        action->setStatusTip(hint);
-        if (run) connect(action, &QAction::triggered, this, [run] { run(); });
-        else action->setEnabled(false);
-        return action;
-    };
-    tool(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load Search From Disk"),
-         [this] { LoadSearchBtnClick(); });
-    tool(MakeSearchIcon(SearchIcon::SaveSearch), QStringLiteral("Save Search To Disk"),
-         [this] { SaveSearchBtnClick(); });
-    extractTool_ = tool(MakeSearchIcon(SearchIcon::ExtractList), QStringLiteral("Save search list records to new file."),
-                        [this] { ExtractBtnClick(); });
-    toolBar_->addSeparator();
-    QAction* print = tool(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"),
-                          [this] { printMenu_->popup(QCursor::pos()); });
+    WindowToolbar tools(*this, links_.opener);
+    toolBar_ = tools.bar();
+    tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load Search From Disk"),
+              [this] { LoadSearchBtnClick(); });
+    tools.add(MakeSearchIcon(SearchIcon::SaveSearch), QStringLiteral("Save Search To Disk"),
+              [this] { SaveSearchBtnClick(); });
+    extractTool_ = tools.add(MakeSearchIcon(SearchIcon::ExtractList),
+                             QStringLiteral("Save search list records to new file."), [this] { ExtractBtnClick(); });
+    tools.addSeparator();
+    QAction* print = tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"),
+                               [this] { printMenu_->popup(QCursor::pos()); });
     print->setMenu(printMenu_);
     if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(print)))
         button->setPopupMode(QToolButton::InstantPopup);
-    // This window's own button, and the windows the program does not have yet.
-    tool(MakeToolIcon(ToolIcon::Search), QStringLiteral("Perform Search"), {});
-    tool(MakeToolIcon(ToolIcon::Album), QStringLiteral("Generate Album View"), {});
-    tool(MakeToolIcon(ToolIcon::Graph), QStringLiteral("Generate Graph"), {});
-    tool(MakeToolIcon(ToolIcon::Spreadsheet), QStringLiteral("Generate Spreadsheet"), links_.showSpreadsheet);
-    tool(MakeToolIcon(ToolIcon::Report), QStringLiteral("Generate Report"), links_.showReportMenu);
-    tool(MakeSearchIcon(SearchIcon::MainWindow), QStringLiteral("Display Main Window"), links_.showMainWindow);
-    toolBar_->addSeparator();
-    tool(MakeToolIcon(ToolIcon::Calculator), QStringLiteral("Display Calculator"), {});
-    tool(MakeToolIcon(ToolIcon::Calendar), QStringLiteral("Display Calendar"), {});
-    tool(MakeToolIcon(ToolIcon::CdPlayer), QStringLiteral("Display CD Player"), {});
-    saveTool_ = tool(MakeToolIcon(ToolIcon::Save), QStringLiteral("Save Database"), [this] { SaveDatabaseClick(); });
-    tool(MakeToolIcon(ToolIcon::Help), QStringLiteral("Display Help"),
-         [this] { ShowHelpTopic(paths_.data, QStringLiteral("Search Function")); });
-    tool(MakeToolIcon(ToolIcon::Exit), QStringLiteral("Close Search Window"), [this] { close(); });
+    tools.addWindowButtons(ProgramWindow::Search);
+    saveTool_ = tools.addSaveHelpClose([this] { SaveDatabaseClick(); },
+                                       [this] { ShowHelpTopic(paths_.data, QStringLiteral("Search Function")); },
+                                       QStringLiteral("Close Search Window"), [this] { close(); });
 }
 
 void TSearch::buildControls() {
@@ -549,7 +528,8 @@ void TSearch::SearchBtnClick() {
     session_.viewMode = 2;
     showResultMessage();
     if (links_.recordsChanged) links_.recordsChanged();
-    if (links_.showSpreadsheet) links_.showSpreadsheet();
+    if (links_.opener && links_.opener->CanOpen(ProgramWindow::Spreadsheet))
+        links_.opener->Open(ProgramWindow::Spreadsheet);
 }
 
 void TSearch::ClearBtnClick() {

@@ -9,7 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "app/ui/app_paths.h"
+#include "widgets/app_paths.h"
+#include "widgets/window_opener.h"
 #include "search/range_masks.h"
 #include "search/search_fields.h"
 #include "search/search_session.h"
@@ -32,13 +33,10 @@ class TermGrid;
 struct GridPrintSettings;
 
 // What the search window asks of the windows around it. Every member may be
-// left empty; a toolbar button whose window is not there stays disabled.
+// left empty.
 struct SearchWindowLinks {
-    std::function<void()> showMainWindow;
-    // After a search that found new records.
-    std::function<void()> showSpreadsheet;
-    // The main window's report menu, opened at the mouse pointer.
-    std::function<void()> showReportMenu;
+    // Opens the other windows; without it their buttons stay disabled.
+    WindowOpener* opener = nullptr;
     // Records were removed or the current record index was changed here.
     std::function<void()> recordsChanged;
     // The main window's name, status, notes and status-flag captions.

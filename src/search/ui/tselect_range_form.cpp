@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 #include "storage/dialogs.h"
 
 namespace vorlane {

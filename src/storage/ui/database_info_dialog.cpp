@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 #include "storage/database_forms.h"
 
 namespace vorlane {

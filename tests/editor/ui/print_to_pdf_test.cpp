@@ -16,9 +16,10 @@
 #include <QVBoxLayout>
 
 #include "editor/ingredient_lists.h"
-#include "editor/ui/form_print.h"
-#include "editor/ui/grid_print.h"
+#include "widgets/window_print.h"
+#include "widgets/grid_print.h"
 #include "editor/ui/ingredients_actions.h"
+#include "editor/ui/recipe_print.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -142,7 +143,7 @@ TEST(RecipePrint, ShownRecordIsPrintedLineByLine) {
     RecordPrinter printer(dialogs);
     printer.SetChooser(PdfChooser(folder.file("recipe.pdf")));
 
-    printer.PrintRecordBtnClick(nullptr, QStringLiteral("Elderberry Wine"), *grid,
+    PrintRecipe(printer, nullptr, QStringLiteral("Elderberry Wine"), *grid,
                                 QStringLiteral("Crush the berries.\nRack after a week.\n"));
 
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Recipe sent to printer."});
@@ -163,7 +164,7 @@ TEST(RecipePrint, LineWiderThanThePageIsNotCutOff) {
     RecordPrinter printer(dialogs);
     printer.SetChooser(PdfChooser(folder.file("wide.pdf")));
 
-    printer.PrintRecordBtnClick(nullptr, QStringLiteral("Mead"), *grid, QStringLiteral("Wait."));
+    PrintRecipe(printer, nullptr, QStringLiteral("Mead"), *grid, QStringLiteral("Wait."));
 
     QString text = PdfText(folder.file("wide.pdf"));
     ExpectInOrder(text, {"1 teaspoon Yeast rehydrated", "before pitching", "Directions", "Wait."});
@@ -178,7 +179,7 @@ TEST(RecipePrint, LongNotesContinueOnNewPages) {
     RecordPrinter printer(dialogs);
     printer.SetChooser(PdfChooser(folder.file("long.pdf")));
 
-    printer.PrintRecordBtnClick(nullptr, QStringLiteral("Mead"), *grid, notes.join('\n'));
+    PrintRecipe(printer, nullptr, QStringLiteral("Mead"), *grid, notes.join('\n'));
 
     int pages = PdfPages(folder.file("long.pdf"));
     EXPECT_GE(pages, 3);
@@ -194,7 +195,7 @@ TEST(RecipePrint, CancelledDialogPrintsAndSaysNothing) {
     auto grid = IngredientsGrid();
     RecordPrinter printer(dialogs);
     printer.SetChooser([](QPrinter&, QWidget*, int) { return false; });
-    printer.PrintRecordBtnClick(nullptr, QStringLiteral("x"), *grid, {});
+    PrintRecipe(printer, nullptr, QStringLiteral("x"), *grid, {});
     printer.QuickPrintClick(grid.get());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -206,7 +207,7 @@ TEST(RecipePrint, UnwritableOutputIsReportedInsteadOfTheSentMessage) {
     RecordPrinter printer(dialogs);
     const std::string target = folder.file("missing-folder/recipe.pdf");
     printer.SetChooser(PdfChooser(target));
-    printer.PrintRecordBtnClick(nullptr, QStringLiteral("x"), *grid, {});
+    PrintRecipe(printer, nullptr, QStringLiteral("x"), *grid, {});
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, vorlane::testing::Shown::Error);
     EXPECT_EQ(dialogs.shown()[0].text, "The file \"" + target + "\" could not be written.");

@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ui/help_window.h"
+#include "widgets/help_window.h"
 #include "editor/ui/description_menu_builder.h"
 #include "editor/ui/tadd_description.h"
 #include "storage/app_settings.h"

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/ui/key_typing.h"
-#include "app/ui/qt_dialogs.h"
+#include "widgets/key_typing.h"
+#include "widgets/qt_dialogs.h"
 #include "editor/ui/tview.h"
 #include "support/temp_folder.h"
 

@@ -18,7 +18,7 @@
 #include <QTreeWidget>
 
 #include "editor/ui/description_menu_builder.h"
-#include "editor/ui/form_print.h"
+#include "widgets/window_print.h"
 #include "editor/ui/ingredients_actions.h"
 #include "editor/ui/ingredients_grid.h"
 #include "editor/ui/tadd_description.h"
@@ -261,12 +261,12 @@ TEST_F(WiringTest, ReadOnlySwitchesThePictureAndLinkButtonsAndTheListsFollowTheR
 TEST_F(WiringTest, PerformSearchShowsTheOneSearchWindowWhichLeadsBackToTheRecord) {
     startWith(Cellar({"One", "Two", "Three"}));
     trigger("Perform Search");
-    TSearch& search = view().searchWindow();
+    TSearch& search = windows().search();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&search, 2000));
     search.close();  // only hidden: the same window comes back
     EXPECT_FALSE(search.isVisible());
     trigger("Search Records");
-    EXPECT_EQ(&view().searchWindow(), &search);
+    EXPECT_EQ(&windows().search(), &search);
     EXPECT_TRUE(search.isVisible());
 
     // A range addition makes the first record current; the main window

@@ -1,6 +1,6 @@
 #include "editor/ui/view_fixture.h"
 
-#include "app/ui/key_typing.h"
+#include "widgets/key_typing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,19 +20,21 @@ ViewTest::ViewTest() {
 }
 
 ViewTest::~ViewTest() {
-    if (view_) {
+    if (windows_) {
         // Closing asks the exit question; tests that end open just drop it.
-        view_->hide();
-        view_.reset();
+        windows_->main().hide();
+        windows_.reset();
     }
     other_.reset();
     QApplication::processEvents();
 }
 
-TView& ViewTest::view() {
-    if (!view_) view_ = std::make_unique<TView>(*session, dialogs, paths);
-    return *view_;
+ProgramWindows& ViewTest::windows() {
+    if (!windows_) windows_ = std::make_unique<ProgramWindows>(*session, dialogs, paths);
+    return *windows_;
 }
+
+TView& ViewTest::view() { return windows().main(); }
 
 void ViewTest::Activate() {
     TView& window = view();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ui/program_windows.h"
 #include "editor/ui/tview.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -21,7 +22,8 @@ protected:
     ViewTest();
     ~ViewTest() override;
 
-    // Creates the window (reading the settings file as it stands).
+    // Creates the program's windows (reading the settings file as it stands).
+    ProgramWindows& windows();
     TView& view();
     // Shows the window and makes it the active one; the first time runs the
     // start-up sequence.
@@ -38,7 +40,7 @@ protected:
 
     template <class T>
     T* find(const QString& name) const {
-        T* found = view_->findChild<T*>(name);
+        T* found = windows_->main().findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
@@ -56,7 +58,7 @@ protected:
     std::unique_ptr<DatabaseSession> session;
 
 private:
-    std::unique_ptr<TView> view_;
+    std::unique_ptr<ProgramWindows> windows_;
     std::unique_ptr<QWidget> other_;
 };
 

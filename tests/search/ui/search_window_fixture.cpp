@@ -19,7 +19,8 @@ SearchWindowTest::SearchWindowTest() {
     paths.data.shipped = VORLANE_SOURCE_DIR "/data";
     std::filesystem::create_directories(paths.data.user);
     session = std::make_unique<DatabaseSession>(dialogs, paths.data, [] { return std::string("2024/05/06"); });
-    links.showSpreadsheet = [this] { ++spreadsheetShown; };
+    opener.available = {ProgramWindow::Main, ProgramWindow::Spreadsheet};
+    links.opener = &opener;
     links.recordsChanged = [this] { ++recordsChanged; };
 }
 
@@ -29,6 +30,11 @@ SearchWindowTest::~SearchWindowTest() {
     window_.reset();
     other_.reset();
     QApplication::processEvents();
+}
+
+int SearchWindowTest::spreadsheetShown() const {
+    auto found = opener.opened.find(ProgramWindow::Spreadsheet);
+    return found == opener.opened.end() ? 0 : found->second;
 }
 
 TSearch& SearchWindowTest::window() {

@@ -11,6 +11,7 @@
 
 #include "search/ui/tsearch.h"
 #include "support/scripted_dialogs.h"
+#include "widgets/recording_opener.h"
 #include "support/temp_folder.h"
 
 class QAction;
@@ -53,8 +54,9 @@ protected:
     AppPaths paths;
     ScriptedDialogs dialogs;
     std::unique_ptr<DatabaseSession> session;
+    RecordingOpener opener;
     SearchWindowLinks links;
-    int spreadsheetShown = 0;
+    int spreadsheetShown() const;
     int recordsChanged = 0;
 
 private:

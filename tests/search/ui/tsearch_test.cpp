@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/ui/help_window.h"
+#include "widgets/help_window.h"
 #include "search/saved_search_file.h"
 #include "search/ui/search_window_fixture.h"
 #include "search/ui/term_grid.h"
@@ -125,7 +125,7 @@ TEST_F(SearchWindowFlow, TermsBuiltThroughTheGridFindRecordsThatAreThenExtracted
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.messages().front();
     EXPECT_EQ(listedNames(), (std::vector<std::string>{"Pauillac"}));
     EXPECT_EQ(session->viewMode, 2);
-    EXPECT_EQ(spreadsheetShown, 1);
+    EXPECT_EQ(spreadsheetShown(), 1);
     EXPECT_EQ(window().search().resultMessage(), "1 new record was found during the previous search.");
     auto* shownResult = window().findChild<QLabel*>(QStringLiteral("ResultMessage"));
     ASSERT_NE(shownResult, nullptr);
@@ -457,7 +457,7 @@ TEST_F(SearchWindowTest, SizeIsReadAtCreationAndWrittenWhenTheWindowLosesTheFocu
 
 TEST_F(SearchWindowTest, DefaultSizeAndTheButtonsOfWindowsNotThere) {
     SetRecords({"Barolo"});
-    links.showSpreadsheet = nullptr;
+    links.opener = nullptr;
     Activate();
     EXPECT_EQ(window().width(), 581);
     EXPECT_EQ(window().height(), 454);
@@ -478,12 +478,10 @@ TEST_F(SearchWindowTest, DefaultSizeAndTheButtonsOfWindowsNotThere) {
 
 TEST_F(SearchWindowTest, ClosingOnlyHidesAndTheTermsStay) {
     SetRecords({"Barolo"});
-    int mainShown = 0;
-    links.showMainWindow = [&mainShown] { ++mainShown; };
     Activate();
     window().search().terms.ChooseField(0, kSearchName, "Name");
     Tool(QStringLiteral("Display Main Window"));
-    EXPECT_EQ(mainShown, 1);
+    EXPECT_EQ(opener.opened[ProgramWindow::Main], 1);
     Tool(QStringLiteral("Close Search Window"));
     EXPECT_FALSE(window().isVisible());
     Activate();

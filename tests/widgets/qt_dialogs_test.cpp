@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/ui/key_typing.h"
-#include "app/ui/qt_dialogs.h"
+#include "widgets/key_typing.h"
+#include "widgets/qt_dialogs.h"
 
 namespace vorlane {
 namespace {

@@ -1,15 +1,13 @@
-#include "editor/ui/form_print.h"
+#include "widgets/window_print.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTableWidget>
 #include <QWidget>
 
-#include "app/ui/text_codec.h"
-#include "editor/ingredient_lists.h"
-#include "editor/ui/grid_print.h"
+#include "widgets/text_codec.h"
+#include "widgets/grid_print.h"
 #include "storage/dialogs.h"
 
 namespace vorlane {
@@ -83,18 +81,6 @@ std::string ShownText(const QString& text) {
     return bytes;
 }
 
-std::vector<IngredientRow> IngredientRowsOf(const QTableWidget& grid) {
-    auto cell = [&grid](int row, int column) {
-        const QTableWidgetItem* item = grid.item(row, column);
-        return item ? ShownText(item->text()) : std::string();
-    };
-    std::vector<IngredientRow> rows;
-    for (int r = 0; r < grid.rowCount(); ++r)
-        rows.push_back({cell(r, kIngredientColumn), cell(r, kQuantityColumn), cell(r, kMeasureColumn),
-                        cell(r, kNotesColumn)});
-    return rows;
-}
-
 bool RunPrintDialog(QPrinter& printer, QWidget* parent, int pageCount) {
     QPrintDialog dialog(&printer, parent);
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
@@ -131,17 +117,14 @@ void RecordPrinter::QuickPrintClick(QWidget* mainWindow) {
     if (FormPrint(mainWindow)) dialogs_.Information(kFormPrintedMessage);
 }
 
-void RecordPrinter::PrintRecordBtnClick(QWidget* parent, const QString& recordName, const QTableWidget& grid,
-                                        const QString& notes) {
-    std::vector<std::string> lines =
-        RecipeLines(ShownText(recordName), IngredientRowsOf(grid), MemoLines(ShownText(notes)));
+void RecordPrinter::PrintLines(QWidget* parent, const std::vector<std::string>& lines, const char* doneMessage) {
     if (!chooser_(*printer_, parent, 0)) return;
     QString error;
     if (!PrintPlainText(*printer_, lines, PlainTextFont(), &error)) {
         dialogs_.Error(ShownText(error));
         return;
     }
-    dialogs_.Information(kRecipePrintedMessage);
+    dialogs_.Information(doneMessage);
 }
 
 }  // namespace vorlane

@@ -1,4 +1,4 @@
-#include "app/ui/help_window.h"
+#include "widgets/help_window.h"
 
 #include <QHBoxLayout>
 #include <QPointer>
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 namespace vorlane {
 

@@ -1,7 +1,7 @@
-#include "search/ui/search_icons.h"
+#include "widgets/search_icons.h"
 
-#include "app/ui/icon_drawing.h"
-#include "app/ui/tool_icons.h"
+#include "widgets/icon_drawing.h"
+#include "widgets/tool_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

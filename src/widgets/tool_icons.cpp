@@ -1,6 +1,6 @@
-#include "app/ui/tool_icons.h"
+#include "widgets/tool_icons.h"
 
-#include "app/ui/icon_drawing.h"
+#include "widgets/icon_drawing.h"
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>

@@ -10,10 +10,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/ui/key_typing.h"
-#include "app/ui/qt_dialogs.h"
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/key_typing.h"
+#include "widgets/qt_dialogs.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 
 namespace vorlane {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/ui/picture_loader.h"
+#include "widgets/picture_loader.h"
 
 #include <QBuffer>
 #include <QFile>

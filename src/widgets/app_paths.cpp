@@ -1,11 +1,11 @@
-#include "app/ui/app_paths.h"
+#include "widgets/app_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 namespace vorlane {
 

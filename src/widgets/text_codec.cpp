@@ -1,4 +1,4 @@
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 #include <QFile>
 

@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 
 #include "editor/ui/images_page.h"
-#include "editor/ui/picture_loader.h"
+#include "widgets/picture_loader.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

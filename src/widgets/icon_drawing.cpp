@@ -1,4 +1,4 @@
-#include "app/ui/icon_drawing.h"
+#include "widgets/icon_drawing.h"
 
 #include <QPainterPath>
 #include <QPen>

@@ -1,8 +1,8 @@
 #pragma once
-// Printing from the main window: the picture of a window on one page
-// ("Print Form") and the shown record as a plain-text recipe. The page
-// builders take a ready printer, so a caller (or a test) can print straight
-// to a PDF file; RecordPrinter adds the print dialog and the messages.
+// Printing a window: its picture on one page ("Print Form"), and plain-text
+// lines. The page builders take a ready printer, so a caller (or a test) can
+// print straight to a PDF file; RecordPrinter adds the print dialog and the
+// messages.
 
 #include <QFont>
 #include <QImage>
@@ -12,10 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/record_print.h"
+#include "storage/print_pages.h"
 
 class QPrinter;
-class QTableWidget;
 class QWidget;
 
 namespace vorlane {
@@ -36,9 +35,6 @@ QFont PlainTextFont();
 // page goes on in the next printed line.
 bool PrintPlainText(QPrinter& printer, const std::vector<std::string>& lines, const QFont& font,
                     QString* error = nullptr);
-
-// The data rows of the ingredients grid as shown (grid row r = data row r + 1).
-std::vector<IngredientRow> IngredientRowsOf(const QTableWidget& grid);
 
 // A shown text as the program's Windows-1252 bytes; a character that
 // cannot be stored becomes '?'.
@@ -66,10 +62,8 @@ public:
     bool FormPrint(QWidget* window);
     // FormPrint of the main window, then "Form sent to Printer.".
     void QuickPrintClick(QWidget* mainWindow);
-    // The recipe from the shown name, ingredients grid and "Notes" memo text,
-    // then "Recipe sent to printer.".
-    void PrintRecordBtnClick(QWidget* parent, const QString& recordName, const QTableWidget& grid,
-                             const QString& notes);
+    // After the print dialog, lines as plain text, then doneMessage.
+    void PrintLines(QWidget* parent, const std::vector<std::string>& lines, const char* doneMessage);
 
 private:
     Dialogs& dialogs_;

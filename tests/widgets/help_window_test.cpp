@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
-#include "app/ui/help_window.h"
+#include "widgets/help_window.h"
 
 namespace vorlane {
 namespace {

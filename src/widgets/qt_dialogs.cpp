@@ -1,4 +1,4 @@
-#include "app/ui/qt_dialogs.h"
+#include "widgets/qt_dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "app/ui/text_codec.h"
-#include "app/ui/text_guard.h"
+#include "widgets/text_codec.h"
+#include "widgets/text_guard.h"
 
 namespace vorlane {
 

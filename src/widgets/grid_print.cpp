@@ -1,4 +1,4 @@
-#include "editor/ui/grid_print.h"
+#include "widgets/grid_print.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/ui/text_guard.h"
+#include "widgets/text_guard.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QTextCursor>
 
-#include "app/ui/text_codec.h"
+#include "widgets/text_codec.h"
 
 namespace vorlane {
 

@@ -1,0 +1,116 @@
+#include "app/ui/program_windows.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QWidget>
+
+#include "editor/ui/tview.h"
+#include "editor/window_opening.h"
+#include "search/ui/tsearch.h"
+
+namespace vorlane {
+
+ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPaths paths)
+    : session_(session), dialogs_(dialogs), context_{session, dialogs, paths, *this} {
+    // Windows made on demand are registered here, before any toolbar is
+    // built, so that their buttons are enabled everywhere.
+
+    main_ = std::make_unique<TView>(session, dialogs, paths, this);
+    SearchWindowLinks links;
+    links.opener = this;
+    links.recordsChanged = [this] { main_->RecordsChangedElsewhere(); };
+    links.captions = [this] {
+        SearchCaptions captions;
+        captions.name = main_->NameCaption();
+        captions.status = main_->StatusCaption();
+        captions.statusFlags = main_->StatusFlagCaptions();
+        return captions;
+    };
+    search_ = std::make_unique<TSearch>(session, paths, std::move(links));
+    buildReportMenu();
+
+    connect(main_.get(), &TView::commandStatesChanged, search_.get(), &TSearch::UpdateCommandStates);
+    connect(main_.get(), &TView::closed, this, [this] {
+        closeOthers();
+        emit closed();
+    });
+}
+
+ProgramWindows::~ProgramWindows() {
+    for (auto& [name, window] : open_)
+        if (window) delete window.data();
+}
+
+void ProgramWindows::registerOnDemand(ProgramWindow window, WindowMaker make) { makers_[window] = std::move(make); }
+
+bool ProgramWindows::CanOpen(ProgramWindow window) const {
+    switch (window) {
+        case ProgramWindow::Main:
+        case ProgramWindow::Search:
+            return true;
+        default:
+            return makers_.count(window) > 0;
+    }
+}
+
+QWidget* ProgramWindows::openWindow(ProgramWindow window) const {
+    auto found = open_.find(window);
+    return found == open_.end() ? nullptr : found->second.data();
+}
+
+void ProgramWindows::showKept(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void ProgramWindows::Open(ProgramWindow window) {
+    switch (window) {
+        case ProgramWindow::Main:
+            showKept(main_.get());
+            return;
+        case ProgramWindow::Search:
+            search_->ShowWindow();
+            return;
+        default:
+            break;
+    }
+    auto maker = makers_.find(window);
+    if (maker == makers_.end()) return;
+    if (QWidget* existing = openWindow(window)) {
+        showKept(existing);
+        return;
+    }
+    OpenWindow(dialogs_, [this, window, &maker] {
+        QWidget* made = maker->second(context_);
+        if (!made) return;
+        made->setAttribute(Qt::WA_DeleteOnClose);
+        open_[window] = made;
+        showKept(made);
+    });
+}
+
+void ProgramWindows::buildReportMenu() {
+    reportMenu_ = std::make_unique<QMenu>();
+    const std::pair<const char*, ProgramWindow> entries[] = {
+        {"Generate HTML Report", ProgramWindow::HtmlReport},
+        {"Generate Regular Report", ProgramWindow::RegularReport},
+        {"Generate Shopping List", ProgramWindow::ShoppingList},
+    };
+    for (const auto& [caption, window] : entries) {
+        QAction* entry = reportMenu_->addAction(QString::fromLatin1(caption));
+        entry->setEnabled(CanOpen(window));
+        ProgramWindow target = window;
+        connect(entry, &QAction::triggered, this, [this, target] { Open(target); });
+    }
+}
+
+void ProgramWindows::PopUpReportMenu() { reportMenu_->popup(QCursor::pos()); }
+
+void ProgramWindows::closeOthers() {
+    search_->hide();
+    for (auto& [name, window] : open_)
+        if (window) window->close();
+}
+
+}  // namespace vorlane

@@ -1,0 +1,62 @@
+#pragma once
+// ProgramWindows: owns the program's windows for the run and opens any of
+// them by name. The main and search windows are made at start and kept;
+// the others are made when first opened and destroyed when closed.
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "widgets/window_opener.h"
+
+class QMenu;
+class QWidget;
+
+namespace vorlane {
+
+class TSearch;
+class TView;
+
+class ProgramWindows : public QObject, public WindowOpener {
+    Q_OBJECT
+public:
+    ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPaths paths);
+    ~ProgramWindows() override;
+
+    TView& main() { return *main_; }
+    TSearch& search() { return *search_; }
+    // A window made on demand while it is open, else nullptr.
+    QWidget* openWindow(ProgramWindow window) const;
+    QMenu* reportMenu() const { return reportMenu_.get(); }
+
+    // WindowOpener
+    bool CanOpen(ProgramWindow window) const override;
+    void Open(ProgramWindow window) override;
+    void PopUpReportMenu() override;
+
+signals:
+    // The main window closed and the program should end.
+    void closed();
+
+private:
+    // Makes a top-level window that is destroyed when closed; nullptr when
+    // the window ran and ended by itself (a modal one).
+    using WindowMaker = std::function<QWidget*(WindowContext&)>;
+    void registerOnDemand(ProgramWindow window, WindowMaker make);
+    void buildReportMenu();
+    void showKept(QWidget* window);
+    void closeOthers();
+
+    DatabaseSession& session_;
+    Dialogs& dialogs_;
+    WindowContext context_;
+    std::unique_ptr<TView> main_;
+    std::unique_ptr<TSearch> search_;
+    std::map<ProgramWindow, WindowMaker> makers_;
+    std::map<ProgramWindow, QPointer<QWidget>> open_;
+    std::unique_ptr<QMenu> reportMenu_;
+};
+
+}  // namespace vorlane

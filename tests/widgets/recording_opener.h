@@ -1,0 +1,23 @@
+#pragma once
+// A window opener for tests: says which windows exist and counts the
+// requests to open them.
+
+#include <map>
+#include <set>
+
+#include "widgets/window_opener.h"
+
+namespace vorlane::testing {
+
+class RecordingOpener : public WindowOpener {
+public:
+    std::set<ProgramWindow> available;
+    std::map<ProgramWindow, int> opened;
+    int reportMenus = 0;
+
+    bool CanOpen(ProgramWindow window) const override { return available.count(window) > 0; }
+    void Open(ProgramWindow window) override { ++opened[window]; }
+    void PopUpReportMenu() override { ++reportMenus; }
+};
+
+}  // namespace vorlane::testing
