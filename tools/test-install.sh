@@ -74,13 +74,14 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$
   || fail "appstream: $(cat "$work/as.txt")"
 
 # ---- Debian package ----
-(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
+(cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) || fail "cpack: $(cat "$work/cpack.log")"
 deb="$(ls "$work"/deb/*.deb)"
-dpkg-deb -c "$deb"
+contents="$(dpkg-deb -c "$deb")"
+echo "$contents"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 for p in libc6 libqt6widgets6 libqt6svg6; do
   grep -q "$p" <<<"$depends" || fail "the package does not depend on $p"
 done
-dpkg-deb -c "$deb" | grep -q "usr/share/vorlane/sample/cellar.dat" || fail "the package lacks the sample"
+grep -q "usr/share/vorlane/sample/cellar.dat" <<<"$contents" || fail "the package lacks the sample"
 echo "test-install: all checks passed"
