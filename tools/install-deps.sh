@@ -11,6 +11,7 @@ packages=(
   qt6-multimedia-dev libcdio-dev libcdio-paranoia-dev
   xvfb xauth poppler-utils chromium
   desktop-file-utils appstream dpkg-dev adwaita-icon-theme locales
+  x11-utils groff-base file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,12 @@
 // The windowed program: its windows over one open database.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QIcon>
 #include <QStringList>
+#include <cstdio>
+#include <string_view>
 
 #include "widgets/app_paths.h"
 #include "widgets/qt_dialogs.h"
@@ -10,13 +15,63 @@
 #include "editor/ui/tview.h"
 #include "storage/database_session.h"
 
+namespace {
+
+const QString kAppId = QStringLiteral("org.vorlane.Vorlane");
+
+void NameTheApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Vorlane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORLANE_VERSION));
+}
+
+void DescribeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("A database for a private wine cellar."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The cellar (.dat) to open."),
+                                 QStringLiteral("[file]"));
+}
+
+// Help and version are answered without a window system, so that they work
+// from any terminal.
+bool AsksOnlyForText(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--") break;
+        if (a == "-h" || a == "-?" || a == "--help" || a == "--help-all" || a == "-v" || a == "--version")
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        NameTheApplication();
+        QCommandLineParser parser;
+        DescribeOptions(parser);
+        parser.process(app);  // prints the text and leaves
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorlane"));
+    NameTheApplication();
     // No display name: Qt would append it to every caption, and a caption is
     // the database's path or "Untitled" alone.
-    QApplication::setApplicationVersion(QStringLiteral(VORLANE_VERSION));
+    QGuiApplication::setDesktopFileName(kAppId);
+    QApplication::setWindowIcon(QIcon::fromTheme(kAppId, QIcon(QStringLiteral(":/icons/") + kAppId + ".svg")));
     QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(app);  // an unknown option is reported and ends the program
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs("vorlane: only one file can be opened at a time\n", stderr);
+        return 1;
+    }
 
     vorlane::AppPaths paths = vorlane::DefaultAppPaths();
     vorlane::QtDialogs dialogs;
@@ -27,8 +82,7 @@ int main(int argc, char* argv[]) {
 
     // A file handed over by a file manager or on the command line is opened
     // in place of the offer to reopen the last one.
-    QStringList arguments = QApplication::arguments();
-    if (arguments.size() == 2) view.SetStartupFile(vorlane::PathFromQString(arguments.at(1)));
+    if (files.size() == 1) view.SetStartupFile(vorlane::PathFromQString(files.at(0)));
 
     QObject::connect(&windows, &vorlane::ProgramWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     view.show();

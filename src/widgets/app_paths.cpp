@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "widgets/text_codec.h"
@@ -19,11 +18,9 @@ AppPaths DefaultAppPaths() {
     QDir().mkpath(user);
     paths.data.user = PathFromQString(user);
 
-    QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vorlane");
-    if (QFileInfo(installed + QStringLiteral("/description1.def")).isFile())
-        paths.data.shipped = PathFromQString(QDir(installed).canonicalPath());
-    else
-        paths.data.shipped = VORLANE_DATA_DIR;
+    // Beside bin/ when installed; the build tree has the same layout.
+    paths.data.shipped = PathFromQString(
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vorlane")));
     return paths;
 }
 

@@ -210,8 +210,37 @@ QIcon IconFromDrawing(const std::function<void(QPainter&)>& drawing) {
     return icon;
 }
 
+namespace {
+
+// The freedesktop icon name that means the same, or none where the naming
+// standard has nothing that fits.
+const char* ThemeName(ToolIcon kind) {
+    switch (kind) {
+        case ToolIcon::PreviousRecord: return "go-previous";
+        case ToolIcon::NextRecord: return "go-next";
+        case ToolIcon::NewRecord: return "document-new";
+        case ToolIcon::CopyRecord: return "edit-copy";
+        case ToolIcon::DeleteRecord: return "edit-delete";
+        case ToolIcon::InsertRecord: return "edit-paste";
+        case ToolIcon::Sort: return "view-sort-ascending";
+        case ToolIcon::PrintScreen: return "document-print";
+        case ToolIcon::Search: return "system-search";
+        case ToolIcon::Calculator: return "accessories-calculator";
+        case ToolIcon::Calendar: return "x-office-calendar";
+        case ToolIcon::CdPlayer: return "media-optical";
+        case ToolIcon::Save: return "document-save";
+        case ToolIcon::Help: return "help-contents";
+        case ToolIcon::Exit: return "application-exit";
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
 QIcon MakeToolIcon(ToolIcon kind) {
-    return IconFromDrawing([kind](QPainter& painter) { draw(painter, kind); });
+    QIcon drawn = IconFromDrawing([kind](QPainter& painter) { draw(painter, kind); });
+    const char* name = ThemeName(kind);
+    return name ? QIcon::fromTheme(QString::fromLatin1(name), drawn) : drawn;
 }
 
 }  // namespace vorlane

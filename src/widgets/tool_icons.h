@@ -1,6 +1,7 @@
 #pragma once
-// The toolbar pictures, drawn rather than shipped so they scale cleanly and
-// read the same under every style.
+// The toolbar pictures: the desktop icon theme's where it has a fitting one,
+// so the program looks at home, and our own drawings for the rest and when
+// no theme is installed.
 
 #include <QIcon>
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <random>
 
@@ -214,6 +215,9 @@ TEST_F(UsageTest, WrongCallsExitOneWithAUsageLine) {
         {"resave", file},
         {"resave", file, Path("a.dat"), Path("b.dat")},
         {"--help", "dump"},
+        {"--version", file},
+        {"--frobnicate"},
+        {"-x", file},
     };
     for (const auto& call : calls) {
         std::string shown;
@@ -229,14 +233,24 @@ TEST_F(UsageTest, WrongCallsExitOneWithAUsageLine) {
     EXPECT_EQ(Run({"dump"}).err, "usage: vorlane-cli dump FILE\n");
     EXPECT_EQ(Run({"resave", file}).err, "usage: vorlane-cli resave IN OUT\n");
     EXPECT_NE(Run({"frobnicate"}).err.find("\"frobnicate\""), std::string::npos);
+    EXPECT_EQ(Run({"--frobnicate"}).err.rfind("vorlane-cli: unknown option \"--frobnicate\"", 0), 0u);
 }
 
 TEST_F(UsageTest, HelpGoesToStandardOutput) {
     CliResult result = Run({"--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
-    for (const char* form : {"dump FILE", "resave IN OUT", "info FILE"})
+    for (const char* form : {"dump FILE", "resave IN OUT", "info FILE", "--version"})
         EXPECT_NE(result.out.find(form), std::string::npos) << form;
+}
+
+TEST_F(UsageTest, VersionIsOneLineWithTheProgramsName) {
+    CliResult result = Run({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(IsOneLine(result.out));
+    EXPECT_EQ(result.out.rfind("vorlane-cli ", 0), 0u);
+    EXPECT_TRUE(result.out.size() > 12 && std::isdigit(static_cast<unsigned char>(result.out[12]))) << result.out;
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::string ShortUsage() {
         text += std::string(c.name) + " " + std::string(c.arguments);
         separator = " | ";
     }
-    return text + " | --help";
+    return text + " | --help | --version";
 }
 
 void PrintHelp(std::ostream& out) {
@@ -38,6 +38,7 @@ void PrintHelp(std::ostream& out) {
     };
     for (std::size_t i = 0; i < forms.size(); ++i) line(forms[i], Commands()[i].summary);
     line("--help", "show this help");
+    line("--version", "show the version");
     out << "\nExit status: 0 success, 1 usage error, 2 a file that cannot be read, is not valid or cannot be written.\n";
 }
 
@@ -64,13 +65,21 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         Complain(err, ShortUsage());
         return kExitUsage;
     }
-    if (args[0] == "--help" || args[0] == "-h") {
+    const bool help = args[0] == "--help" || args[0] == "-h";
+    if (help || args[0] == "--version") {
         if (args.size() != 1) {
             Complain(err, ShortUsage());
             return kExitUsage;
         }
-        PrintHelp(out);
+        if (help)
+            PrintHelp(out);
+        else
+            out << kProgram << ' ' << VORLANE_VERSION << '\n';
         return kExitOk;
+    }
+    if (args[0].starts_with('-')) {
+        Complain(err, std::string(kProgram) + ": unknown option \"" + args[0] + "\"; " + ShortUsage());
+        return kExitUsage;
     }
     const Command* command = Find(args[0]);
     if (!command) {
