@@ -1,6 +1,7 @@
 #include "views/ui/spreadsheet_model.h"
 
 #include <QColor>
+#include <algorithm>
 
 #include "views/record_browse.h"
 #include "views/spreadsheet_cells.h"
@@ -35,10 +36,10 @@ int SpreadsheetModel::RecordOf(int row) const {
 }
 
 int SpreadsheetModel::RowOf(int recordIndex) const {
-    const auto& records = session_.records();
-    if (recordIndex < 0 || recordIndex >= static_cast<int>(records.size())) return -1;
-    const int row = records[static_cast<std::size_t>(recordIndex)].SpreadsheetRow - 1;
-    return RecordOf(row) == recordIndex ? row : -1;
+    // The rows hold record positions in ascending order.
+    auto found = std::lower_bound(rows_.begin(), rows_.end(), recordIndex);
+    if (found == rows_.end() || *found != recordIndex) return -1;
+    return static_cast<int>(found - rows_.begin());
 }
 
 int SpreadsheetModel::CodeAt(int column) const {

@@ -94,6 +94,7 @@ private:
     void deactivated();
     void fillGrid();
     void refillBrowseList();
+    void markChosenBrowseEntry();
     void setMode(int mode);
     void applyColumnWidths();
     void storeColumnWidths();
@@ -127,6 +128,7 @@ private:
     bool menuFlag_ = false;
     int rowUnderEdit_ = -1;
     int currentColumn_ = -1;
+    QString chosenBrowse_;  // the selected browse-list entry's caption
 
     QAction* saveTool_ = nullptr;
     QLineEdit* status_ = nullptr;
