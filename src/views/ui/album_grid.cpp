@@ -107,7 +107,7 @@ void AlbumGrid::paintEvent(QPaintEvent*) {
             if (label_) {
                 const auto& r = session_.records()[static_cast<std::size_t>(record)];
                 painter.setPen(palette().color(QPalette::Text));
-                painter.drawText(QRect(box.left(), box.top(), box.width(), kAlbumLabelHeight),
+                painter.drawText(QRect(box.left() + 3, box.top(), box.width() - 6, kAlbumLabelHeight),
                                  Qt::AlignLeft | Qt::AlignVCenter, ToQString(AlbumLabel(r, record)));
             }
             if (!picture.isNull()) {

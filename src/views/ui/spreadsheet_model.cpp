@@ -25,7 +25,7 @@ void SpreadsheetModel::Fill(int mode, const ColumnList& columns) {
 void SpreadsheetModel::SetHighlight(bool on) {
     if (highlight_ == on) return;
     highlight_ = on;
-    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 int SpreadsheetModel::RecordOf(int row) const {
@@ -74,6 +74,9 @@ QVariant SpreadsheetModel::data(const QModelIndex& index, int role) const {
         case kPictureRole:
             if (!IsImageCode(code)) return {};
             return QByteArray::fromStdString(r.Images[static_cast<std::size_t>((code - kFirstImageCode) / 10)].FileName);
+        case Qt::ForegroundRole:
+            // Dark green rows keep their text legible.
+            return HighlightColour(r, highlight_) == RowColour::Green ? QVariant(QColor(Qt::white)) : QVariant();
         case Qt::BackgroundRole:
             switch (HighlightColour(r, highlight_)) {
                 case RowColour::Cyan: return QColor(0, 255, 255);
