@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include "editor/ui/description_menu_builder.h"
+#include "editor/ui/images_page.h"
 #include "editor/ui/view_fixture.h"
 #include "views/ui/album_grid.h"
 #include "views/ui/spreadsheet_delegate.h"
@@ -82,6 +84,15 @@ TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
     EXPECT_FALSE(find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked());
     EXPECT_EQ(sheet.model().index(2, Column(sheet, kStatusCode)).data().toString(), QStringLiteral("Untested"));
 
+    // The description menu is the main window's, acting on the pressed row's record.
+    record(1).Description(1) = "Pauillac : Bordeaux : France";
+    RightPress(sheet, 1, DescriptionCode(1));
+    QMenu* regions = view().descriptionMenus().Menu(1);
+    ASSERT_TRUE(regions && regions->isVisible());
+    regions->actions()[1]->trigger();  // "CLEAR FIELD"
+    regions->hide();
+    EXPECT_EQ(record(1).Description(1), "");
+
     // Detail 0 and read-only records open no menu.
     sheet.statusMenu()->hide();
     RightPress(sheet, 0, DetailCode(0));
@@ -139,6 +150,14 @@ TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
     EXPECT_EQ(session->currentIndex, 1);
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(sheet.grid()->currentIndex().row(), 1);
+}
+
+TEST_F(RecordViewsTest, TheSampleShowsItsFirstPictureFromBesideTheFile) {
+    StartWith(VORLANE_SOURCE_DIR "/data/sample/cellar.dat");
+    ASSERT_EQ(session->currentIndex, 0);
+    auto* images = view().findChild<ImagesPage*>();
+    ASSERT_NE(images, nullptr);
+    EXPECT_TRUE(images->showingPicture()) << images->statusText().toStdString();
 }
 
 TEST_F(RecordViewsTest, ChooserListsTheColumnsAndKeepsOne) {
