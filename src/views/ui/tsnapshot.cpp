@@ -250,12 +250,14 @@ QString TSnapShot::statusText() const { return status_->text(); }
 // ---- activation ----
 
 void TSnapShot::ShowWindow() {
+    // An active window gets no activation from being shown again, yet it shows
+    // the records afresh; any other window does so when it becomes active.
+    const bool wasActive = isActiveWindow();
     if (isMinimized()) showNormal();
     else show();
     raise();
     activateWindow();
-    // Offscreen and in tests the window may not become active; it still shows the records.
-    if (!isActiveWindow()) Activate();
+    if (wasActive) activated();
 }
 
 void TSnapShot::changeEvent(QEvent* event) {
