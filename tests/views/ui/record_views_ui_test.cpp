@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -134,6 +136,34 @@ TEST_F(RecordViewsTest, RecordNumberBoxAndEmptySearchList) {
     sheet.modeButton(2)->click();
     EXPECT_EQ(sheet.model().rowCount(), 0);
     EXPECT_EQ(sheet.statusText(), QStringLiteral("Search List Empty"));
+}
+
+TEST_F(RecordViewsTest, BrowsePanelSelectsByPrimaryCategory) {
+    TSnapShot& sheet = Sheet();
+    const char* regions[] = {"Pauillac : Bordeaux : France", "Napa : California : USA", "Medoc : Bordeaux : France"};
+    for (std::size_t i = 0; i < 3; ++i) record(i).Description(1) = regions[i];
+    sheet.modeButton(3)->click();
+    QApplication::processEvents();
+    ASSERT_EQ(sheet.browseBy()->currentText(), QStringLiteral("Primary \"Region\" Category"));
+    ASSERT_EQ(sheet.browseList()->count(), 2);
+    EXPECT_EQ(sheet.model().rowCount(), 0);
+    EXPECT_EQ(sheet.statusText(), QStringLiteral("No Records are Selected"));
+    emit sheet.browseList()->itemClicked(sheet.browseList()->item(0));  // "France"
+    EXPECT_EQ(sheet.model().rowCount(), 2);
+    EXPECT_EQ(sheet.model().RecordOf(1), 2);
+    EXPECT_EQ(sheet.statusText(), QStringLiteral("Selected Records"));
+}
+
+TEST_F(RecordViewsTest, DraggingAHeaderRewritesTheColumnList) {
+    TSnapShot& sheet = Sheet();
+    sheet.grid()->setColumnWidth(1, 60);
+    sheet.grid()->horizontalHeader()->moveSection(1, 0);  // the name to the front
+    const ViewSettings& view = windows().main().viewSettings();
+    EXPECT_EQ(view.columns[0], kNameCode);
+    EXPECT_EQ(view.columns[1], kRecordNumberCode);
+    EXPECT_EQ(view.widths[0], 60);
+    EXPECT_TRUE(sheet.viewFields()->text().startsWith(QStringLiteral("Name+Record #+Region")));
+    EXPECT_EQ(sheet.model().index(0, 0).data().toString(), QStringLiteral("A"));
 }
 
 TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
