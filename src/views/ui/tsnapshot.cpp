@@ -294,7 +294,7 @@ void TSnapShot::activated() {
     fillGrid();
     // The browse list walks every record: the grid is shown first.
     QTimer::singleShot(0, this, [this] { refillBrowseList(); });
-    if (saveTool_) saveTool_->setEnabled(session_.saveEnabled());
+    UpdateCommandStates();
     activating_ = false;
 }
 
@@ -550,10 +550,12 @@ void TSnapShot::SelectFieldsClick() {
     activated();
 }
 
+void TSnapShot::UpdateCommandStates() { saveTool_->setEnabled(session_.saveEnabled()); }
+
 void TSnapShot::saveDatabase() {
     delegate_->CommitOpenEditor();
     session_.QuickSave();
-    saveTool_->setEnabled(session_.saveEnabled());
+    UpdateCommandStates();
 }
 
 void TSnapShot::printGrid() {

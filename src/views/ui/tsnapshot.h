@@ -76,6 +76,8 @@ public:
     void PressCell(int row, int column, bool right, const QPoint& global);
     void numberKeyPress();
     void SelectFieldsClick();
+    // The save button follows the main window's save command.
+    void UpdateCommandStates();
     // Replaces the modal column chooser (tests answer without it).
     using ChooserRunner = std::function<void(TSnapShot& window)>;
     void SetChooserRunner(ChooserRunner runner) { runChooser_ = std::move(runner); }
