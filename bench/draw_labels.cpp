@@ -61,9 +61,9 @@ QImage DrawLabel(const ItemRecord& r) {
     p.fillRect(paper, paperColour);
     p.setPen(QPen(glass.darker(130), 1.5));
     p.drawRect(paper.adjusted(4, 4, -4, -4));
-    p.fillRect(QRectF(paper.left() + 4, paper.bottom() - 28, paper.width() - 8, 10), glass);
+    p.fillRect(QRectF(paper.left() + 4, paper.bottom() - 20, paper.width() - 8, 8), glass);
     // A crest: a circle with a vine leaf shape in it.
-    const QPointF centre(w / 2.0, 40);
+    const QPointF centre(w / 2.0, 36);
     p.setBrush(glass.lighter(150));
     p.drawEllipse(centre, 11, 11);
     QPainterPath leaf;
@@ -78,12 +78,12 @@ QImage DrawLabel(const ItemRecord& r) {
     serif.setPixelSize(11);
     serif.setBold(true);
     p.setFont(serif);
-    const QRectF textBox(paper.left() + 7, 56, paper.width() - 14, 40);
+    const QRectF textBox(paper.left() + 7, 50, paper.width() - 14, 44);
     p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Text(r.Details[0]));
     serif.setBold(false);
     serif.setPixelSize(9);
     p.setFont(serif);
-    p.drawText(QRectF(paper.left() + 6, 92, paper.width() - 12, 20), Qt::AlignHCenter | Qt::TextWordWrap,
+    p.drawText(QRectF(paper.left() + 6, 97, paper.width() - 12, 14), Qt::AlignHCenter,
                Text(Place(r.Description(1))));
     return image;
 }

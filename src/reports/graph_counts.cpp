@@ -4,6 +4,7 @@
 
 #include "storage/ascii_case.h"
 #include "storage/fields.h"
+#include "storage/number_text.h"
 
 namespace vorlane {
 
@@ -23,11 +24,7 @@ bool EndsWith(std::string_view text, std::string_view tail) {
 // A money detail's digits read as a decimal number; nullopt when they do
 // not make one (a lone point).
 std::optional<double> MoneyOf(std::string_view detail) {
-    std::string digits = NumericValue(detail);
-    double value = 0;
-    auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) return std::nullopt;
-    return value;
+    return ParseNumberText(NumericValue(detail));
 }
 
 // Detail 9 as a whole number, blanks around it allowed; 1 otherwise.

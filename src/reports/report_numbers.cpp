@@ -3,11 +3,15 @@
 #include <charconv>
 #include <cmath>
 
-#include "search/text_match.h"
+#include "storage/number_text.h"
 
 namespace vorlane {
 
-bool ReadDecimalText(std::string_view text, double& value) { return ParseNumberText(text, value); }
+bool ReadDecimalText(std::string_view text, double& value) {
+    std::optional<double> parsed = ParseNumberText(text);
+    if (parsed) value = *parsed;
+    return parsed.has_value();
+}
 
 bool ReadWholeText(std::string_view text, long long& value) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);

@@ -1,6 +1,8 @@
 #include "views/record_browse.h"
 
 #include <array>
+#include <numeric>
+#include <string_view>
 #include <unordered_set>
 
 #include "storage/fields.h"
@@ -36,39 +38,40 @@ int BrowseCodeOf(const std::vector<BrowseByEntry>& entries, const std::string& t
     return kNoBrowseCode;
 }
 
-namespace {
-std::string primaryCategory(const std::string& value) {
-    auto colon = value.rfind(':');
-    if (colon == std::string::npos) return value;
-    std::string tail = value.substr(colon + 1);
-    if (!tail.empty() && tail.front() == ' ') tail.erase(0, 1);
-    return tail;
-}
-}  // namespace
 
-std::string BrowseValue(const ItemRecord& record, int code, const std::array<std::string, 3>& statusCaptions) {
+namespace {
+// The browse value without copying it: it lives in the record or in the captions.
+std::string_view browseView(const ItemRecord& record, int code, const std::array<std::string, 3>& statusCaptions) {
     if (code >= 0 && code < 100) {
-        const std::string& value = record.Descriptions[static_cast<std::size_t>(code / 10)];
-        return code % 10 == 5 ? primaryCategory(value) : value;
+        std::string_view value = record.Descriptions[static_cast<std::size_t>(code / 10)];
+        if (code % 10 != 5) return value;
+        auto colon = value.rfind(':');
+        if (colon == std::string_view::npos) return value;
+        value.remove_prefix(colon + 1);
+        if (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+        return value;
     }
     if (code >= 100 && code < 200 && code % 10 == 0) return record.Details[static_cast<std::size_t>((code - 100) / 10)];
     if (code == 200) {
         // The last set flag in this order wins.
-        std::string caption;
-        if (record.Favorite) caption = statusCaptions[0];
-        if (record.Tested) caption = statusCaptions[1];
-        if (record.Untested) caption = statusCaptions[2];
-        return caption;
+        if (record.Untested) return statusCaptions[2];
+        if (record.Tested) return statusCaptions[1];
+        if (record.Favorite) return statusCaptions[0];
     }
     return {};
+}
+}  // namespace
+
+std::string BrowseValue(const ItemRecord& record, int code, const std::array<std::string, 3>& statusCaptions) {
+    return std::string(browseView(record, code, statusCaptions));
 }
 
 std::vector<std::string> BrowseList(const RecordList& records, int code, const std::array<std::string, 3>& statusCaptions) {
     std::vector<std::string> list;
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string_view> seen;
     for (const auto& record : records) {
-        std::string value = BrowseValue(record, code, statusCaptions);
-        if (!value.empty() && seen.insert(value).second) list.push_back(std::move(value));
+        std::string_view value = browseView(record, code, statusCaptions);
+        if (!value.empty() && seen.insert(value).second) list.emplace_back(value);
     }
     return list;
 }
@@ -76,18 +79,19 @@ std::vector<std::string> BrowseList(const RecordList& records, int code, const s
 void MarkBrowseMatches(RecordList& records, int code, const std::string* selected,
                        const std::array<std::string, 3>& statusCaptions) {
     for (auto& record : records)
-        record.BrowseMatch = selected && BrowseValue(record, code, statusCaptions) == *selected;
+        record.BrowseMatch = selected && browseView(record, code, statusCaptions) == *selected;
 }
 
-std::vector<int> FillRows(RecordList& records, int mode) {
+std::vector<int> FillRows(const RecordList& records, int mode) {
     std::vector<int> rows;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        ItemRecord& record = records[i];
-        record.SpreadsheetRow = -1;
-        if (!InViewMode(record, mode)) continue;
-        rows.push_back(static_cast<int>(i));
-        record.SpreadsheetRow = static_cast<int>(rows.size());
+    if (mode == kAllRecords) {
+        // Every record: a big list is not walked record by record.
+        rows.resize(records.size());
+        std::iota(rows.begin(), rows.end(), 0);
+        return rows;
     }
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (InViewMode(records[i], mode)) rows.push_back(static_cast<int>(i));
     return rows;
 }
 

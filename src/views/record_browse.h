@@ -41,8 +41,8 @@ std::vector<std::string> BrowseList(const RecordList& records, int code, const s
 void MarkBrowseMatches(RecordList& records, int code, const std::string* selected,
                        const std::array<std::string, 3>& statusCaptions);
 
-// The grid's rows in the given mode: record positions, top to bottom. Every
-// record's spreadsheet row is set (1 for the first data row, -1 when not shown).
-std::vector<int> FillRows(RecordList& records, int mode);
+// The grid's rows in the given mode: record positions, top to bottom, so in
+// ascending order. All records need not be visited for that.
+std::vector<int> FillRows(const RecordList& records, int mode);
 
 }  // namespace vorlane

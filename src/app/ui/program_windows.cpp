@@ -53,6 +53,7 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     buildReportMenu();
 
     connect(main_.get(), &TView::commandStatesChanged, search_.get(), &TSearch::UpdateCommandStates);
+    connect(main_.get(), &TView::commandStatesChanged, spreadsheet_.get(), &TSnapShot::UpdateCommandStates);
     connect(main_.get(), &TView::closed, this, [this] {
         closeOthers();
         emit closed();

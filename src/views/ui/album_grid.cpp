@@ -81,7 +81,8 @@ QPoint AlbumGrid::cellAt(const QPoint& at) const {
 
 int AlbumGrid::recordAt(const QPoint& at) const {
     const QPoint cell = cellAt(at);
-    return cell.x() < 0 ? -1 : pages_.RecordAt(cell.x(), cell.y());
+    const int record = cell.x() < 0 ? -1 : pages_.RecordAt(cell.x(), cell.y());
+    return record < static_cast<int>(session_.records().size()) ? record : -1;
 }
 
 void AlbumGrid::paintEvent(QPaintEvent*) {
@@ -94,7 +95,8 @@ void AlbumGrid::paintEvent(QPaintEvent*) {
             const QRect box(column * (cell.width() + 2) + 1, row * (cell.height() + 2) + 1, cell.width(), cell.height());
             painter.drawRect(box.adjusted(-1, -1, 0, 0));
             const int record = pages_.RecordAt(column, row);
-            if (record < 0) continue;  // cells without a record stay empty
+            // Cells without a record stay empty; so do records removed since the sheet was built.
+            if (record < 0 || record >= static_cast<int>(session_.records().size())) continue;
             const std::string name = pictureName(record);
             QImage picture = placeholder_;
             if (!name.empty()) {
@@ -107,7 +109,7 @@ void AlbumGrid::paintEvent(QPaintEvent*) {
             if (label_) {
                 const auto& r = session_.records()[static_cast<std::size_t>(record)];
                 painter.setPen(palette().color(QPalette::Text));
-                painter.drawText(QRect(box.left(), box.top(), box.width(), kAlbumLabelHeight),
+                painter.drawText(QRect(box.left() + 3, box.top(), box.width() - 6, kAlbumLabelHeight),
                                  Qt::AlignLeft | Qt::AlignVCenter, ToQString(AlbumLabel(r, record)));
             }
             if (!picture.isNull()) {

@@ -33,6 +33,7 @@ public:
     // Decodes everything waiting, at once (printing, tests, benchmarks).
     void DecodeAll();
     bool decoding() const { return !waiting_.empty(); }
+    void ClearDecoded() { decoded_.clear(); }
 
     QSize cellSize() const;
     // The cell (column across, row down) at a point; (-1, -1) outside.

@@ -1,6 +1,7 @@
 #include "views/ui/spreadsheet_model.h"
 
 #include <QColor>
+#include <algorithm>
 
 #include "views/record_browse.h"
 #include "views/spreadsheet_cells.h"
@@ -24,7 +25,7 @@ void SpreadsheetModel::Fill(int mode, const ColumnList& columns) {
 void SpreadsheetModel::SetHighlight(bool on) {
     if (highlight_ == on) return;
     highlight_ = on;
-    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 int SpreadsheetModel::RecordOf(int row) const {
@@ -35,10 +36,10 @@ int SpreadsheetModel::RecordOf(int row) const {
 }
 
 int SpreadsheetModel::RowOf(int recordIndex) const {
-    const auto& records = session_.records();
-    if (recordIndex < 0 || recordIndex >= static_cast<int>(records.size())) return -1;
-    const int row = records[static_cast<std::size_t>(recordIndex)].SpreadsheetRow - 1;
-    return RecordOf(row) == recordIndex ? row : -1;
+    // The rows hold record positions in ascending order.
+    auto found = std::lower_bound(rows_.begin(), rows_.end(), recordIndex);
+    if (found == rows_.end() || *found != recordIndex) return -1;
+    return static_cast<int>(found - rows_.begin());
 }
 
 int SpreadsheetModel::CodeAt(int column) const {
@@ -73,6 +74,9 @@ QVariant SpreadsheetModel::data(const QModelIndex& index, int role) const {
         case kPictureRole:
             if (!IsImageCode(code)) return {};
             return QByteArray::fromStdString(r.Images[static_cast<std::size_t>((code - kFirstImageCode) / 10)].FileName);
+        case Qt::ForegroundRole:
+            // Dark green rows keep their text legible.
+            return HighlightColour(r, highlight_) == RowColour::Green ? QVariant(QColor(Qt::white)) : QVariant();
         case Qt::BackgroundRole:
             switch (HighlightColour(r, highlight_)) {
                 case RowColour::Cyan: return QColor(0, 255, 255);

@@ -21,7 +21,7 @@ public:
 
     explicit SpreadsheetModel(DatabaseSession& session, QObject* parent = nullptr);
 
-    // Rows for the mode, columns from the list; every record's spreadsheet row is renewed.
+    // Rows for the mode, columns from the list.
     void Fill(int mode, const ColumnList& columns);
     void SetShortDescriptions(bool on) { shortDescriptions_ = on; }
     void SetHighlight(bool on);

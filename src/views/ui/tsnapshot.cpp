@@ -21,6 +21,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -191,6 +192,7 @@ void TSnapShot::buildControls() {
     browseBy_->setEditable(true);
     browseBy_->setInsertPolicy(QComboBox::NoInsert);
     connect(browseBy_, &QComboBox::textActivated, this, [this] {
+        chosenBrowse_.clear();  // a new list: nothing in it is chosen yet
         modes_[2]->setChecked(true);
         setMode(kSelectedRecords);
     });
@@ -199,8 +201,8 @@ void TSnapShot::buildControls() {
     browseList_->setObjectName(QStringLiteral("BrowseList"));
     browseList_->setUniformItemSizes(true);
     connect(browseList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* clicked) {
-        for (int i = 0; i < browseList_->count(); ++i)
-            browseList_->item(i)->setIcon(StateIcon(browseList_->item(i) == clicked));
+        chosenBrowse_ = clicked->text();
+        markChosenBrowseEntry();
         status_->setText(QString::fromLatin1(kStatusSelected));
         fillGrid();
     });
@@ -248,12 +250,14 @@ QString TSnapShot::statusText() const { return status_->text(); }
 // ---- activation ----
 
 void TSnapShot::ShowWindow() {
+    // An active window gets no activation from being shown again, yet it shows
+    // the records afresh; any other window does so when it becomes active.
+    const bool wasActive = isActiveWindow();
     if (isMinimized()) showNormal();
     else show();
     raise();
     activateWindow();
-    // Offscreen and in tests the window may not become active; it still shows the records.
-    if (!isActiveWindow()) Activate();
+    if (wasActive) activated();
 }
 
 void TSnapShot::changeEvent(QEvent* event) {
@@ -280,7 +284,6 @@ void TSnapShot::activated() {
 
     // The browse-by entries follow the labels; the shown text and the chosen value stay.
     const QString shown = browseBy_->currentText();
-    const QString chosen = browseList_->currentItem() ? browseList_->currentItem()->text() : QString();
     browseBy_->blockSignals(true);
     browseBy_->clear();
     const std::string statusCaption = links_.statusCaption ? links_.statusCaption() : std::string("Status");
@@ -288,15 +291,10 @@ void TSnapShot::activated() {
         browseBy_->addItem(ToQString(entry.caption), entry.code);
     browseBy_->setCurrentText(shown.isEmpty() ? browseBy_->itemText(0) : shown);
     browseBy_->blockSignals(false);
-    refillBrowseList();
-    for (int i = 0; i < browseList_->count(); ++i) {
-        QListWidgetItem* item = browseList_->item(i);
-        const bool again = !chosen.isEmpty() && item->text() == chosen;
-        item->setIcon(StateIcon(again));
-        if (again) browseList_->setCurrentItem(item);
-    }
     fillGrid();
-    if (saveTool_) saveTool_->setEnabled(session_.saveEnabled());
+    // The browse list walks every record: the grid is shown first.
+    QTimer::singleShot(0, this, [this] { refillBrowseList(); });
+    UpdateCommandStates();
     activating_ = false;
 }
 
@@ -330,6 +328,17 @@ void TSnapShot::refillBrowseList() {
     const QIcon other = StateIcon(false);
     for (const auto& value : BrowseList(session_.records(), browseCode(), flagCaptions()))
         browseList_->addItem(new QListWidgetItem(other, ToQString(value)));
+    markChosenBrowseEntry();
+}
+
+void TSnapShot::markChosenBrowseEntry() {
+    const QIcon chosen = StateIcon(true), other = StateIcon(false);
+    for (int i = 0; i < browseList_->count(); ++i) {
+        QListWidgetItem* item = browseList_->item(i);
+        const bool again = !chosenBrowse_.isEmpty() && item->text() == chosenBrowse_;
+        item->setIcon(again ? chosen : other);
+        if (again) browseList_->setCurrentItem(item);
+    }
 }
 
 void TSnapShot::setMode(int mode) {
@@ -342,6 +351,7 @@ void TSnapShot::setMode(int mode) {
         return;
     }
     browseList_->clear();
+    chosenBrowse_.clear();
     activated();
 }
 
@@ -351,9 +361,8 @@ void TSnapShot::fillGrid() {
     if (session_.currentIndex < 0) session_.currentIndex = 0;
     const int mode = session_.viewMode;
     if (mode == kSelectedRecords) {
-        const QListWidgetItem* item = browseList_->currentItem();
         std::string selected;
-        const bool any = item && FromQString(item->text(), selected);
+        const bool any = !chosenBrowse_.isEmpty() && FromQString(chosenBrowse_, selected);
         MarkBrowseMatches(session_.records(), browseCode(), any ? &selected : nullptr, flagCaptions());
     }
     model_->SetShortDescriptions(links_.view->shortDescriptions);
@@ -541,10 +550,12 @@ void TSnapShot::SelectFieldsClick() {
     activated();
 }
 
+void TSnapShot::UpdateCommandStates() { saveTool_->setEnabled(session_.saveEnabled()); }
+
 void TSnapShot::saveDatabase() {
     delegate_->CommitOpenEditor();
     session_.QuickSave();
-    saveTool_->setEnabled(session_.saveEnabled());
+    UpdateCommandStates();
 }
 
 void TSnapShot::printGrid() {

@@ -76,6 +76,8 @@ public:
     void PressCell(int row, int column, bool right, const QPoint& global);
     void numberKeyPress();
     void SelectFieldsClick();
+    // The save button follows the main window's save command.
+    void UpdateCommandStates();
     // Replaces the modal column chooser (tests answer without it).
     using ChooserRunner = std::function<void(TSnapShot& window)>;
     void SetChooserRunner(ChooserRunner runner) { runChooser_ = std::move(runner); }
@@ -94,6 +96,7 @@ private:
     void deactivated();
     void fillGrid();
     void refillBrowseList();
+    void markChosenBrowseEntry();
     void setMode(int mode);
     void applyColumnWidths();
     void storeColumnWidths();
@@ -127,6 +130,7 @@ private:
     bool menuFlag_ = false;
     int rowUnderEdit_ = -1;
     int currentColumn_ = -1;
+    QString chosenBrowse_;  // the selected browse-list entry's caption
 
     QAction* saveTool_ = nullptr;
     QLineEdit* status_ = nullptr;

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -11,6 +13,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include "editor/ui/description_menu_builder.h"
+#include "editor/ui/images_page.h"
 #include "editor/ui/view_fixture.h"
 #include "views/ui/album_grid.h"
 #include "views/ui/spreadsheet_delegate.h"
@@ -82,6 +86,15 @@ TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
     EXPECT_FALSE(find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked());
     EXPECT_EQ(sheet.model().index(2, Column(sheet, kStatusCode)).data().toString(), QStringLiteral("Untested"));
 
+    // The description menu is the main window's, acting on the pressed row's record.
+    record(1).Description(1) = "Pauillac : Bordeaux : France";
+    RightPress(sheet, 1, DescriptionCode(1));
+    QMenu* regions = view().descriptionMenus().Menu(1);
+    ASSERT_TRUE(regions && regions->isVisible());
+    regions->actions()[1]->trigger();  // "CLEAR FIELD"
+    regions->hide();
+    EXPECT_EQ(record(1).Description(1), "");
+
     // Detail 0 and read-only records open no menu.
     sheet.statusMenu()->hide();
     RightPress(sheet, 0, DetailCode(0));
@@ -125,6 +138,34 @@ TEST_F(RecordViewsTest, RecordNumberBoxAndEmptySearchList) {
     EXPECT_EQ(sheet.statusText(), QStringLiteral("Search List Empty"));
 }
 
+TEST_F(RecordViewsTest, BrowsePanelSelectsByPrimaryCategory) {
+    TSnapShot& sheet = Sheet();
+    const char* regions[] = {"Pauillac : Bordeaux : France", "Napa : California : USA", "Medoc : Bordeaux : France"};
+    for (std::size_t i = 0; i < 3; ++i) record(i).Description(1) = regions[i];
+    sheet.modeButton(3)->click();
+    QApplication::processEvents();
+    ASSERT_EQ(sheet.browseBy()->currentText(), QStringLiteral("Primary \"Region\" Category"));
+    ASSERT_EQ(sheet.browseList()->count(), 2);
+    EXPECT_EQ(sheet.model().rowCount(), 0);
+    EXPECT_EQ(sheet.statusText(), QStringLiteral("No Records are Selected"));
+    emit sheet.browseList()->itemClicked(sheet.browseList()->item(0));  // "France"
+    EXPECT_EQ(sheet.model().rowCount(), 2);
+    EXPECT_EQ(sheet.model().RecordOf(1), 2);
+    EXPECT_EQ(sheet.statusText(), QStringLiteral("Selected Records"));
+}
+
+TEST_F(RecordViewsTest, DraggingAHeaderRewritesTheColumnList) {
+    TSnapShot& sheet = Sheet();
+    sheet.grid()->setColumnWidth(1, 60);
+    sheet.grid()->horizontalHeader()->moveSection(1, 0);  // the name to the front
+    const ViewSettings& view = windows().main().viewSettings();
+    EXPECT_EQ(view.columns[0], kNameCode);
+    EXPECT_EQ(view.columns[1], kRecordNumberCode);
+    EXPECT_EQ(view.widths[0], 60);
+    EXPECT_TRUE(sheet.viewFields()->text().startsWith(QStringLiteral("Name+Record #+Region")));
+    EXPECT_EQ(sheet.model().index(0, 0).data().toString(), QStringLiteral("A"));
+}
+
 TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
     TSnapShot& sheet = Sheet();
     windows().Open(ProgramWindow::Album);
@@ -139,6 +180,14 @@ TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
     EXPECT_EQ(session->currentIndex, 1);
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(sheet.grid()->currentIndex().row(), 1);
+}
+
+TEST_F(RecordViewsTest, TheSampleShowsItsFirstPictureFromBesideTheFile) {
+    StartWith(VORLANE_SOURCE_DIR "/data/sample/cellar.dat");
+    ASSERT_EQ(session->currentIndex, 0);
+    auto* images = view().findChild<ImagesPage*>();
+    ASSERT_NE(images, nullptr);
+    EXPECT_TRUE(images->showingPicture()) << images->statusText().toStdString();
 }
 
 TEST_F(RecordViewsTest, ChooserListsTheColumnsAndKeepsOne) {
