@@ -17,8 +17,16 @@ std::string KeyOf(std::string_view text) {
     return key;
 }
 
-bool EndsWith(std::string_view text, std::string_view tail) {
-    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+// Whether ": " + lower(stored) ends with key, without building the text.
+bool KeyEndsWith(std::string_view stored, std::string_view key) {
+    constexpr std::string_view kLead = ": ";
+    const std::size_t length = stored.size() + kLead.size();
+    if (length < key.size()) return false;
+    for (std::size_t i = length - key.size(), j = 0; j < key.size(); ++i, ++j) {
+        char c = i < kLead.size() ? kLead[i] : AsciiLower(stored[i - kLead.size()]);
+        if (c != key[j]) return false;
+    }
+    return true;
 }
 
 // A money detail's digits read as a decimal number; nullopt when they do
@@ -59,25 +67,26 @@ std::optional<GraphCounts> CountGraph(const Database& db, const ValueTree& graph
     const TreeItem* item = NodeAt(graphTree, node);
     if (!item || item->children.empty()) return std::nullopt;
     const int k = static_cast<int>(node[0]) + 1;
-    const std::string& label = db.labels[static_cast<std::size_t>(DescriptionLabel(k))];
-    const std::string nodePath = ValuePath(graphTree, node);
 
+    // Every record key and child key ends with " : " and the label, so
+    // the records' stored paths are matched against the child keys less it.
+    const NodeIndex inValueTree(node.begin() + 1, node.end());
+    const std::string pathBelowLabel =
+        inValueTree.empty() ? "" : " : " + ValuePath(graphTree[node[0]].children, inValueTree);
     GraphCounts result;
     std::vector<std::string> childKeys;
     for (const TreeItem& child : item->children) {
         result.captions.push_back(child.text);
-        childKeys.push_back(KeyOf(child.text + " : " + nodePath));
+        childKeys.push_back(KeyOf(child.text + pathBelowLabel));
     }
     result.counts.assign(childKeys.size(), 0);
 
     const bool weighted = db.labels[static_cast<std::size_t>(DetailLabel(9))] == "Quantity";
-    std::string recordKey;
     for (const ItemRecord& record : db.records) {
         const std::string& stored = record.Description(k);
         if (stored.empty()) continue;
-        recordKey = KeyOf(stored + " : " + label);
         for (std::size_t i = 0; i < childKeys.size(); ++i) {
-            if (!EndsWith(recordKey, childKeys[i])) continue;
+            if (!KeyEndsWith(stored, childKeys[i])) continue;
             ++result.counts[i];
             const double q = weighted ? static_cast<double>(QuantityOf(record.Details[9])) : 1.0;
             if (auto value = MoneyOf(record.Details[8])) result.value += *value * q;

@@ -41,8 +41,8 @@ std::string Scientific(const Digits& d, bool negative) {
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
     std::string out = negative ? "-" : "";
     out += mantissa.substr(0, 1);
-    if (mantissa.size() > 1) out += "." + mantissa.substr(1);
-    out += "E+" + std::to_string(d.exponent);
+    if (mantissa.size() > 1) out.append(1, '.').append(mantissa, 1);
+    out.append("E+").append(std::to_string(d.exponent));
     return out;
 }
 

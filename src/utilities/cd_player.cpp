@@ -3,7 +3,11 @@
 namespace vorlane {
 
 namespace {
-std::string TwoDigits(int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+    std::string text = std::to_string(n);
+    if (n >= 0 && n < 10) text.insert(text.begin(), '0');
+    return text;
+}
 }  // namespace
 
 CdPlayer::CdPlayer(CdDrive& drive) : drive_(drive) { EnableAll(); }
@@ -26,8 +30,8 @@ void CdPlayer::ReadDisc() {
 
 void CdPlayer::Reset() {
     currentTrack_ = 1;
-    track_ = "0";
-    time_ = "00:00";
+    track_.assign(1, '0');
+    time_.assign("00:00", 5);  // assigned by length: GCC 12 warns wrongly on these at -O3
     colour_ = CdColour::Red;
     drive_.Stop();
     drive_.Seek(1, 0, 0);

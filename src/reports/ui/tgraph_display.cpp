@@ -86,9 +86,10 @@ TGraphDisplay::TGraphDisplay(WindowContext& context, QWidget* parent)
     };
     // Coming back from another of the program's windows redraws; coming back
     // from another program does not. Leaving for another of ours saves the size.
+    // This window's own dialogs (the print dialog) are part of it.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (!window) return;
         QWindow* mine = windowHandle();
+        if (!window || (mine && window->transientParent() == mine)) return;
         if (window == mine && lastActive_ != mine) Activated();
         if (window != mine && lastActive_ == mine) SaveSize();
         lastActive_ = window;

@@ -50,6 +50,8 @@ TEST(GraphWindow, DoubleClickChartsTheChildrenOfAValue) {
     window.SGraphDblClick(type->child(0)->child(0));  // a leaf changes nothing
     EXPECT_EQ(window.chart()->title(), "Red : Type");
     EXPECT_EQ(window.Paid->text(), "5.00");
+    window.Activated();  // coming back from another window starts over at description 1
+    EXPECT_EQ(window.chart()->title(), "Region");
 
     const std::string pdf = folder.file("graph.pdf");
     window.askPrinter = [&](QPrinter& printer) {
