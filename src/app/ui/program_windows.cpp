@@ -7,6 +7,7 @@
 #include "editor/ui/tview.h"
 #include "editor/window_opening.h"
 #include "reports/ui/thtml_report.h"
+#include "reports/ui/tprint_box.h"
 #include "reports/ui/tshopping_list_form.h"
 #include "search/ui/tsearch.h"
 
@@ -18,6 +19,8 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     // built, so that their buttons are enabled everywhere.
     registerOnDemand(ProgramWindow::HtmlReport,
                      [](WindowContext& context) -> QWidget* { return new THTMLReport(context); });
+    registerOnDemand(ProgramWindow::RegularReport,
+                     [](WindowContext& context) -> QWidget* { return new TPrintBox(context); });
     registerOnDemand(ProgramWindow::ShoppingList,
                      [](WindowContext& context) -> QWidget* { return new TShoppingListForm(context); });
 
