@@ -10,6 +10,7 @@
 #include "editor/description_menu.h"
 #include "editor/ui/description_menu_builder.h"
 #include "reports/ui/thtml_report.h"
+#include "reports/ui/tprint_box.h"
 #include "reports/ui/tshopping_list_form.h"
 #include "search/ui/tsearch.h"
 #include "views/ui/talbum_view.h"
@@ -24,6 +25,8 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     registerOnDemand(ProgramWindow::Album, [](WindowContext& context) { return new TAlbumView(context); });
     registerOnDemand(ProgramWindow::HtmlReport,
                      [](WindowContext& context) -> QWidget* { return new THTMLReport(context); });
+    registerOnDemand(ProgramWindow::RegularReport,
+                     [](WindowContext& context) -> QWidget* { return new TPrintBox(context); });
     registerOnDemand(ProgramWindow::ShoppingList,
                      [](WindowContext& context) -> QWidget* { return new TShoppingListForm(context); });
     registerUtilities();

@@ -118,3 +118,77 @@ TEST_F(ReportWindowsTest, HtmlReportFormatSavesAndLoads) {
 
 }  // namespace
 }  // namespace vorlane::testing
+
+#include <QPrinter>
+#include <cstdio>
+
+#include "reports/ui/tprint_box.h"
+#include "reports/ui/trk_preview.h"
+
+namespace vorlane::testing {
+namespace {
+
+std::string PdfPages(const std::string& path) {
+    std::string out;
+    if (std::FILE* pipe = ::popen(("pdfinfo " + path + " | grep Pages").c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+TEST_F(ReportWindowsTest, RegularReportPreviewPrintsAPageRangeAndExports) {
+    session->records().resize(300);
+    TPrintBox box(context);
+    for (int e : {kNameIndex, 10, 0, kStatusIndex}) box.AddField(e);
+    const std::string pdf = folder.file("range.pdf"), csv = folder.file("t.csv");
+    int pageCount = 0;
+    box.SetPreviewRunner([&](TRKPreview& preview) {
+        preview.SetPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
+            pageCount = pages;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            printer.setFromTo(2, 3);
+            return true;
+        });
+        preview.PrintClick();
+        preview.ApplyZoom(QStringLiteral("25"));
+        EXPECT_EQ(preview.scale(), preview.logicalDpiX() / 4 / 4 * 4);
+        preview.ToggleGrid();
+        preview.ApplyZoom(QStringLiteral("1"));  // a tiny scale must not hang the grid
+        preview.grab();
+        dialogs.Choose(csv);
+        preview.ExportCsvClick();
+    });
+    box.PreviewClick();
+    EXPECT_GT(pageCount, 3);
+    EXPECT_EQ(PdfPages(pdf), "Pages:           2\n");
+    const std::string table = Slurp(csv);
+    EXPECT_EQ(table.substr(0, table.find("\r\n")), "#,Name,Winery,Region,Status");
+    EXPECT_EQ(Told(dialogs).back(), "File Saved");
+}
+
+TEST_F(ReportWindowsTest, RegularReportFormatRoundTripsThroughTheWindow) {
+    const std::string format = folder.file("f.rpt");
+    {
+        TPrintBox box(context);
+        box.AddField(kNameIndex);
+        box.AddField(3);
+        dialogs.Choose(format);
+        box.SaveFormatClick();
+    }
+    TPrintBox box(context);
+    dialogs.Choose(format);
+    box.LoadFormatClick();
+    EXPECT_EQ(box.box().settings.items.size(), 2u);
+    EXPECT_FALSE(box.box().MenuEnabled(3));
+    Spill(folder.file("bad.rpt"), "\x06\x02hi\x09");
+    dialogs.Choose(folder.file("bad.rpt"));
+    box.LoadFormatClick();
+    EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"Report format saved", "Report format loaded",
+                                                       "Sorry " + folder.file("bad.rpt") + " is not a valid report file"}));
+}
+
+}  // namespace
+}  // namespace vorlane::testing
