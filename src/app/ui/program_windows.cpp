@@ -13,10 +13,21 @@
 #include "reports/ui/tprint_box.h"
 #include "reports/ui/tshopping_list_form.h"
 #include "search/ui/tsearch.h"
+#include "storage/app_settings.h"
 #include "views/ui/talbum_view.h"
 #include "views/ui/tsnapshot.h"
 
 namespace vorlane {
+
+namespace {
+
+void ResizeToDefault(QWidget& window, WindowKind kind) {
+    const WindowSize size = DefaultWindowSize(kind);
+    if (window.isMaximized() || window.isFullScreen()) window.showNormal();
+    window.resize(size.width, size.height);
+}
+
+}  // namespace
 
 ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPaths paths)
     : session_(session), dialogs_(dialogs), context_{session, dialogs, paths, *this} {
@@ -57,6 +68,10 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
 
     connect(main_.get(), &TView::commandStatesChanged, search_.get(), &TSearch::UpdateCommandStates);
     connect(main_.get(), &TView::commandStatesChanged, spreadsheet_.get(), &TSnapShot::UpdateCommandStates);
+    connect(main_.get(), &TView::applicationReset, this, [this] {
+        ResizeToDefault(*search_, WindowKind::Search);
+        ResizeToDefault(*spreadsheet_, WindowKind::Spreadsheet);
+    });
     connect(main_.get(), &TView::closed, this, [this] {
         closeOthers();
         emit closed();

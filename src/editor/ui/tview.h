@@ -102,6 +102,9 @@ signals:
     void closed();
     // The save command's state, or another command state, may have changed.
     void commandStatesChanged();
+    // Reset Application cleared the settings: windows kept for the run take
+    // their default sizes, or they would write their old ones back.
+    void applicationReset();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -226,10 +226,7 @@ void TView::resetApplication() {
     const WindowSize size = DefaultWindowSize(WindowKind::MainView);
     if (isMaximized() || isFullScreen()) showNormal();
     resize(size.width, size.height);
-    // The search window lives for the whole run and would write its old size back.
-    const WindowSize searchSize = DefaultWindowSize(WindowKind::Search);
-    if (search_->isMaximized() || search_->isFullScreen()) search_->showNormal();
-    search_->resize(searchSize.width, searchSize.height);
+    emit applicationReset();
     shortDescriptions_->setChecked(view_.shortDescriptions);
     if (ItemRecord* record = currentRecord()) showDescriptions(*record);
 }
