@@ -92,10 +92,11 @@ ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::strin
                           const ImportCaptions& captions) {
     ItemRecord r;
     r.Id = NewRecordKey();
-    r.Name = "Empty";
-    for (int d : {0, 5, 6, 7}) r.Details[static_cast<std::size_t>(d)] = " ";
-    for (int d : {1, 4, 8}) r.Details[static_cast<std::size_t>(d)] = "0";
-    r.Details[9] = "01";
+    // assign() rather than literals: GCC 12 at -O3 warns falsely (-Wrestrict).
+    r.Name.assign("Empty", 5);
+    for (int d : {0, 5, 6, 7}) r.Details[static_cast<std::size_t>(d)].assign(1, ' ');
+    for (int d : {1, 4, 8}) r.Details[static_cast<std::size_t>(d)].assign(1, '0');
+    r.Details[9].assign("01", 2);
     r.Details[2] = r.Details[3] = today;
     for (int i = 0; i < kImageCount; ++i) r.Images[static_cast<std::size_t>(i)].Title = "Untitled " + std::to_string(i + 1);
 

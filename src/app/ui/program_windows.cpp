@@ -1,6 +1,7 @@
 #include "app/ui/program_windows.h"
 #include "app/ui/program_utilities.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QWidget>
@@ -146,12 +147,21 @@ void ProgramWindows::buildReportMenu() {
     for (const auto& [caption, window] : entries) {
         QAction* entry = reportMenu_->addAction(QString::fromLatin1(caption));
         entry->setEnabled(CanOpen(window));
+        entry->setData(static_cast<int>(window));
         ProgramWindow target = window;
         connect(entry, &QAction::triggered, this, [this, target] { Open(target); });
     }
 }
 
-void ProgramWindows::PopUpReportMenu() { reportMenu_->popup(QCursor::pos()); }
+void ProgramWindows::PopUpReportMenu() {
+    // A report window's own entry is disabled in the menu it pops up.
+    const QWidget* asking = QApplication::activeWindow();
+    for (QAction* entry : reportMenu_->actions()) {
+        const auto window = static_cast<ProgramWindow>(entry->data().toInt());
+        entry->setEnabled(CanOpen(window) && (!asking || openWindow(window) != asking));
+    }
+    reportMenu_->popup(QCursor::pos());
+}
 
 void ProgramWindows::closeOthers() {
     search_->hide();

@@ -8,10 +8,16 @@ namespace vorlane {
 
 namespace {
 QString Text(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
-QColor Color(Rgb c) { return QColor(static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>(c & 0xFF)); }
+QColor Color(Rgb c) { return ReportQColor(c); }
 QRect Rect(const TwipRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 constexpr int kThinPen = 10;  // twips
 }  // namespace
+
+QColor ReportQColor(Rgb c) {
+    return QColor(static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>(c & 0xFF));
+}
+
+Rgb ReportRgb(const QColor& c) { return static_cast<Rgb>(c.red() << 16 | c.green() << 8 | c.blue()); }
 
 QFont ReportQFont(const ReportFont& font) {
     QFont f(QString::fromStdString(Cp1252ToUtf8(font.name)));

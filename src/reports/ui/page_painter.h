@@ -2,12 +2,17 @@
 // Report pages played onto a QPainter whose units are twips, and text
 // widths measured with Qt's fonts.
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 
 #include "reports/report_pages.h"
 
 namespace vorlane {
+
+// Report colours (0xRRGGBB) to and from Qt's.
+QColor ReportQColor(Rgb color);
+Rgb ReportRgb(const QColor& color);
 
 // A font of s points is 20 s twips high: pixel sizes in twips.
 QFont ReportQFont(const ReportFont& font);

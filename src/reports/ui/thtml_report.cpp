@@ -82,8 +82,6 @@ QIcon ColourIcon() {
     });
 }
 
-QColor ToQColor(Rgb c) { return QColor(static_cast<int>(c >> 16 & 0xFF), static_cast<int>(c >> 8 & 0xFF), static_cast<int>(c & 0xFF)); }
-Rgb FromQColor(const QColor& c) { return static_cast<Rgb>(c.red() << 16 | c.green() << 8 | c.blue()); }
 }  // namespace
 
 THTMLReport::THTMLReport(WindowContext& context, QWidget* parent)
@@ -114,8 +112,8 @@ void THTMLReport::buildToolBar() {
         if (ok) report_.font = FromQFont(chosen, report_.font.color);
     });
     tools.add(ColourIcon(), QStringLiteral("Select Report Colors"), [this] {
-        QColor chosen = QColorDialog::getColor(ToQColor(report_.color), this);
-        if (chosen.isValid()) report_.color = FromQColor(chosen);
+        QColor chosen = QColorDialog::getColor(ReportQColor(report_.color), this);
+        if (chosen.isValid()) report_.color = ReportRgb(chosen);
     });
     printMenu_ = new QMenu(this);
     connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this, &THTMLReport::PrintSettings1Click);
@@ -315,8 +313,8 @@ void THTMLReport::Print1Click() {
     for (std::size_t r = 1; r < table.size(); ++r)
         for (std::size_t c = 0; c < table[r].size(); ++c) {
             auto* item = new QTableWidgetItem(ToQString(table[r][c]));
-            item->setBackground(ToQColor(report_.color));
-            item->setForeground(ToQColor(report_.font.color));
+            item->setBackground(ReportQColor(report_.color));
+            item->setForeground(ReportQColor(report_.font.color));
             grid.setItem(static_cast<int>(r - 1), static_cast<int>(c), item);
         }
     GridPrintSettings settings = *printSettings_;

@@ -42,8 +42,6 @@ namespace {
 constexpr const char* kFormatLoadFilter = "Comma Delimated|*.txt|Report|*.rpt";
 constexpr std::size_t kMaxFormatBytes = std::size_t{64} << 20;
 
-QColor ToQColor(Rgb c) { return QColor(static_cast<int>(c >> 16 & 0xFF), static_cast<int>(c >> 8 & 0xFF), static_cast<int>(c & 0xFF)); }
-Rgb FromQColor(const QColor& c) { return static_cast<Rgb>(c.red() << 16 | c.green() << 8 | c.blue()); }
 
 // The column-width bar: each section filled with its column's colour and
 // showing its width in inches.
@@ -58,7 +56,7 @@ public:
 protected:
     void paintSection(QPainter* p, const QRect& rect, int logical) const override {
         const auto& colors = box_.settings.columnColors;
-        p->fillRect(rect, ToQColor(colors[static_cast<std::size_t>(logical % kColumnColorCount)]));
+        p->fillRect(rect, ReportQColor(colors[static_cast<std::size_t>(logical % kColumnColorCount)]));
         p->setPen(Qt::black);
         p->drawRect(rect.adjusted(0, 0, -1, -1));
         p->drawText(rect.adjusted(10, 5, 0, 0), Qt::AlignLeft | Qt::AlignTop,
@@ -218,8 +216,8 @@ void TPrintBox::buildControls() {
     });
     connect(widths_, &QHeaderView::sectionClicked, this, [this](int section) {
         auto& color = box_.settings.columnColors[static_cast<std::size_t>(section % kColumnColorCount)];
-        QColor chosen = QColorDialog::getColor(ToQColor(color), this);
-        if (chosen.isValid()) color = FromQColor(chosen);
+        QColor chosen = QColorDialog::getColor(ReportQColor(color), this);
+        if (chosen.isValid()) color = ReportRgb(chosen);
         widths_->viewport()->update();
     });
     grid->addWidget(new QLabel(QStringLiteral("Click Column to Change Color."), central), 6, 0, 1, 2);

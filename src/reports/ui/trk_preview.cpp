@@ -140,7 +140,10 @@ PreviewGeometry TRKPreview::Geometry() const {
 void TRKPreview::ApplyZoom(const QString& zoom) {
     std::optional<int> s = ZoomScale(zoom.toStdString(), Geometry());
     if (!s) {
-        dialogs_.Error("'" + ShownText(zoom) + "' is not a valid integer value");
+        std::string message(1, '\'');
+        message += ShownText(zoom);
+        message += "' is not a valid integer value";
+        dialogs_.Error(message);
         return;
     }
     scale_ = *s;
