@@ -306,13 +306,13 @@ TEST_F(DatabaseCommandsTest, PasswordsSetInTheDialogGuardTheSavedFile) {
 TEST_F(DatabaseCommandsTest, ResetApplicationRestoresTheWindowSize) {
     StartEmpty();
     view().resize(1000, 760);
-    view().searchWindow().resize(900, 700);
+    windows().search().resize(900, 700);
     view().viewSettings().widths.fill(50);
     dialogs.Yes();
     trigger("Reset Application");
     EXPECT_EQ(dialogs.messages().back(), "Original application settings have been restored.");
     EXPECT_EQ(view().size(), QSize(634, 482));
-    EXPECT_EQ(view().searchWindow().size(), QSize(581, 454));
+    EXPECT_EQ(windows().search().size(), QSize(581, 454));
     EXPECT_EQ(view().viewSettings().widths[7], 136);
     EXPECT_EQ(SettingsStore(paths.settingsFile).ReadInteger("SETTINGS", "GraphW:", 0), 611);
 }
