@@ -494,9 +494,9 @@ char foldAscii(unsigned char c) {
                                          "\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1"
                                          "\xF2\xF3\xF4\xF5\xF6\xF8\xF9\xFA\xFB\xFC\xFD\xFF";
     static const std::string_view to = "aaaaaaceeeeiiiin"
-                                       "ooooooouuuuy"
+                                       "oooooouuuuy"
                                        "aaaaaaceeeeiiiin"
-                                       "ooooooouuuuyy";
+                                       "oooooouuuuyy";
     auto at = from.find(static_cast<char>(c));
     if (at != std::string_view::npos) return to[at];
     if (c < 0x80 && std::isalnum(c)) return static_cast<char>(std::tolower(c));
