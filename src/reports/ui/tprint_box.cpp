@@ -1,5 +1,6 @@
 #include "reports/ui/tprint_box.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QCursor>
@@ -27,6 +28,7 @@
 #include "reports/report_format_file.h"
 #include "reports/ui/page_painter.h"
 #include "reports/ui/trk_preview.h"
+#include "storage/app_settings.h"
 #include "storage/database_session.h"
 #include "storage/new_record.h"
 #include "storage/safe_file.h"
@@ -86,7 +88,8 @@ TPrintBox::TPrintBox(WindowContext& context, QWidget* parent)
     SetClick();
     enableScreen();
     setWindowTitle(ToQString(box_.Caption()));
-    resize(640, 560);
+    const WindowSize size = ReadWindowSize(context_.paths.settingsFile, WindowKind::Report);
+    resize(size.width, size.height);
 }
 
 TPrintBox::~TPrintBox() = default;
@@ -297,7 +300,13 @@ void TPrintBox::enableScreen() {
 
 void TPrintBox::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    if (event->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        // Another of the program's windows took over (not another program).
+        if (QApplication::activeWindow())
+            WriteWindowSize(context_.paths.settingsFile, WindowKind::Report, {width(), height(), 0});
+        return;
+    }
     const LabelTable& labels = context_.session.db().labels;
     const auto captions = box_.MenuCaptions(labels, {});
     const auto actions = fieldMenu_->actions();

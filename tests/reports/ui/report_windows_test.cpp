@@ -195,5 +195,13 @@ TEST_F(ReportWindowsTest, RegularReportFormatRoundTripsThroughTheWindow) {
                                                        "Sorry " + folder.file("bad.rpt") + " is not a valid report file"}));
 }
 
+TEST_F(ReportWindowsTest, RegularReportTakesItsSizeFromTheSettings) {
+    paths.settingsFile = folder.file("Vorlane.ini");
+    Spill(paths.settingsFile, "[SETTINGS]\nReportW:=900\nreporth:=700\n");
+    WindowContext withSettings{*session, dialogs, paths, opener};
+    TPrintBox box(withSettings);
+    EXPECT_EQ(box.size(), QSize(900, 700));
+}
+
 }  // namespace
 }  // namespace vorlane::testing
