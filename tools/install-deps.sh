@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsimpleini-dev libgraphicsmagick1-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   clang libclang-rt-14-dev
   qt6-multimedia-dev libcdio-dev libcdio-paranoia-dev
   xvfb xauth poppler-utils chromium
