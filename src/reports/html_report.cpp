@@ -4,6 +4,7 @@
 
 #include "reports/html_text.h"
 #include "storage/fields.h"
+#include "storage/list_moves.h"
 #include "storage/safe_file.h"
 
 namespace vorlane {
@@ -53,17 +54,9 @@ void HtmlReport::Clear() {
     menuEnabled_.fill(true);
 }
 
-bool HtmlReport::MoveUp(int i) {
-    if (i <= 0 || i >= static_cast<int>(fields_.size())) return false;
-    std::swap(fields_[static_cast<std::size_t>(i)], fields_[static_cast<std::size_t>(i - 1)]);
-    return true;
-}
+bool HtmlReport::MoveUp(int i) { return SwapWithNext(fields_, i - 1); }
 
-bool HtmlReport::MoveDown(int i) {
-    if (i < 0 || i + 1 >= static_cast<int>(fields_.size())) return false;
-    std::swap(fields_[static_cast<std::size_t>(i)], fields_[static_cast<std::size_t>(i + 1)]);
-    return true;
-}
+bool HtmlReport::MoveDown(int i) { return SwapWithNext(fields_, i); }
 
 void HtmlReport::Activate(const ReportFont& defaultFont) {
     font = defaultFont;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "storage/list_moves.h"
+
 namespace vorlane {
 
 ColumnChooser::ColumnChooser(const ColumnList& columns, const LabelTable& labels) {
@@ -41,14 +43,12 @@ int ColumnChooser::Remove(int selected) {
 }
 
 int ColumnChooser::MoveUp(int selected) {
-    if (selected < 1 || selected >= static_cast<int>(fields_.size())) return selected;
-    std::swap(fields_[static_cast<std::size_t>(selected)], fields_[static_cast<std::size_t>(selected - 1)]);
+    SwapWithNext(fields_, selected - 1);
     return selected;
 }
 
 int ColumnChooser::MoveDown(int selected) {
-    if (selected < 0 || selected + 1 >= static_cast<int>(fields_.size())) return selected;
-    std::swap(fields_[static_cast<std::size_t>(selected)], fields_[static_cast<std::size_t>(selected + 1)]);
+    SwapWithNext(fields_, selected);
     return selected;
 }
 
