@@ -10,12 +10,12 @@
 #include <filesystem>
 
 #include "app/ui/program_windows.h"
-#include "editor/ui/tview.h"
+#include "editor/ui/main_window.h"
 #include "storage/database_session.h"
-#include "views/ui/talbum_view.h"
+#include "views/ui/album_window.h"
 #include "views/ui/album_grid.h"
-#include "views/ui/tselect_spreadsheet_form.h"
-#include "views/ui/tsnapshot.h"
+#include "views/ui/column_chooser_dialog.h"
+#include "views/ui/spreadsheet_window.h"
 #include <cstdio>
 
 namespace {
@@ -64,20 +64,20 @@ int main(int argc, char* argv[]) {
         session.records()[i].PreviouslyListed = i % 2 == 0;
     }
     windows.Open(vorlane::ProgramWindow::Spreadsheet);
-    vorlane::TSnapShot& sheet = windows.spreadsheet();
+    vorlane::SpreadsheetWindow& sheet = windows.spreadsheet();
     sheet.resize(1100, 650);
     sheet.highlightBox()->setChecked(true);
     QTest::qWait(800);
     sheet.grab().save(out + "/spreadsheet.png");
 
-    vorlane::TSelectSpreadsheetForm chooser(windows.main().viewSettings().columns, session.db().labels, &sheet);
+    vorlane::ColumnChooserDialog chooser(windows.main().viewSettings().columns, session.db().labels, &sheet);
     chooser.show();
     QTest::qWait(400);
     chooser.grab().save(out + "/chooser.png");
     chooser.close();
 
     windows.Open(vorlane::ProgramWindow::Album);
-    auto* album = qobject_cast<vorlane::TAlbumView*>(windows.openWindow(vorlane::ProgramWindow::Album));
+    auto* album = qobject_cast<vorlane::AlbumWindow*>(windows.openWindow(vorlane::ProgramWindow::Album));
     album->resize(700, 560);
     album->labelBox()->setChecked(true);
     album->Activate();

@@ -13,8 +13,8 @@
 #include "storage/database_session.h"
 #include "views/ui/album_grid.h"
 #include "views/ui/spreadsheet_model.h"
-#include "views/ui/talbum_view.h"
-#include "views/ui/tsnapshot.h"
+#include "views/ui/album_window.h"
+#include "views/ui/spreadsheet_window.h"
 #include "widgets/picture_loader.h"
 
 namespace {
@@ -78,7 +78,7 @@ Views& cellar(std::size_t count) {
 void BM_SpreadsheetFirstPaint(benchmark::State& state) {
     Views& views = cellar(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        TSnapShot sheet(views.context, {});
+        SpreadsheetWindow sheet(views.context, {});
         sheet.resize(1000, 700);
         sheet.show();
         sheet.Activate();
@@ -88,7 +88,7 @@ void BM_SpreadsheetFirstPaint(benchmark::State& state) {
 
 void BM_SpreadsheetScrollToEnd(benchmark::State& state) {
     Views& views = cellar(static_cast<std::size_t>(state.range(0)));
-    TSnapShot sheet(views.context, {});
+    SpreadsheetWindow sheet(views.context, {});
     sheet.resize(1000, 700);
     sheet.show();
     sheet.Activate();
@@ -102,7 +102,7 @@ void BM_SpreadsheetScrollToEnd(benchmark::State& state) {
 
 void BM_SpreadsheetSortByName(benchmark::State& state) {
     Views& views = cellar(static_cast<std::size_t>(state.range(0)));
-    TSnapShot sheet(views.context, {});
+    SpreadsheetWindow sheet(views.context, {});
     sheet.resize(1000, 700);
     sheet.show();
     sheet.Activate();
@@ -133,7 +133,7 @@ void albumPageTurn(benchmark::State& state, bool cold) {
         std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
         views.session.records()[i].Images[0].FileName = to.string();
     }
-    TAlbumView album(views.context);
+    AlbumWindow album(views.context);
     album.resize(1200, 900);
     album.show();
     for (int i = 0; i < 8; ++i) album.pages().MoreRows(), album.pages().MoreCols();

@@ -12,7 +12,7 @@
 #include "widgets/qt_dialogs.h"
 #include "widgets/text_codec.h"
 #include "app/ui/program_windows.h"
-#include "editor/ui/tview.h"
+#include "editor/ui/main_window.h"
 #include "storage/database_session.h"
 
 namespace {
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     vorlane::QtDialogs dialogs;
     vorlane::DatabaseSession session(dialogs, paths.data);
     vorlane::ProgramWindows windows(session, dialogs, paths);
-    vorlane::TView& view = windows.main();
+    vorlane::MainWindow& view = windows.main();
     dialogs.SetParent(&view);
 
     // A file handed over by a file manager or on the command line is opened

@@ -112,7 +112,7 @@ std::string HtmlReport::Html(const ReportTable& table) const {
 }
 
 std::string HtmlReport::EncodeFormat() const {
-    TWriter w;
+    ValueWriter w;
     w.WriteListBegin();
     for (const auto& f : fields_) {
         w.WriteString(f.caption);
@@ -131,7 +131,7 @@ bool HtmlReport::DecodeFormat(std::string_view bytes) {
     fields_.clear();
     header.clear();
     footer.clear();
-    TReader r(bytes);
+    ValueReader r(bytes);
     try {
         r.ReadListBegin();
         while (!r.EndOfList()) {

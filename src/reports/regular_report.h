@@ -1,5 +1,5 @@
 #pragma once
-// The regular report (TPrintBox): its settings, the column bar, and the
+// The regular report (RegularReportWindow): its settings, the column bar, and the
 // layout of records onto report pages in twips.
 
 #include <array>

@@ -12,7 +12,7 @@ constexpr int kMaxBodySize = 12;
 
 PropertyValue Int(int v) { return PropertyValue{static_cast<std::int32_t>(v)}; }
 
-void WriteSampleBox(TWriter& w, const std::string& name, int top, const ReportFont& font, const std::string& text) {
+void WriteSampleBox(ValueWriter& w, const std::string& name, int top, const ReportFont& font, const std::string& text) {
     Component c{"TEdit", name, {{"Left", Int(96)}, {"Top", Int(top)}, {"Width", Int(121)}, {"Height", Int(21)}}};
     AppendFontProperties(c.properties, font);
     c.properties.push_back({"ReadOnly", PropertyValue{true}});
@@ -21,7 +21,7 @@ void WriteSampleBox(TWriter& w, const std::string& name, int top, const ReportFo
     WriteRootComponent(w, c);
 }
 
-std::string ReadSampleBoxText(TReader& r, const std::string& current) {
+std::string ReadSampleBoxText(ValueReader& r, const std::string& current) {
     Component c = ReadRootComponent(r);
     if (auto* v = c.find("Text"))
         if (auto* s = std::get_if<std::string>(&v->value)) return *s;
@@ -34,7 +34,7 @@ ReportFont Limited(ReportFont f, int maxSize) {
     return f;
 }
 
-void WriteBar(TWriter& w, const RegularReportSettings& s) {
+void WriteBar(ValueWriter& w, const RegularReportSettings& s) {
     CollectionItems items;
     for (const auto& section : s.sections)
         items.push_back({{"Style", PropertyValue{IdentValue{"hsOwnerDraw"}}},
@@ -49,7 +49,7 @@ void WriteBar(TWriter& w, const RegularReportSettings& s) {
                                      {"Sections", PropertyValue{items}}}});
 }
 
-void ReadBar(TReader& r, RegularReportSettings& s) {
+void ReadBar(ValueReader& r, RegularReportSettings& s) {
     Component c = ReadRootComponent(r);
     if (auto* v = c.find("Width"))
         if (auto* n = std::get_if<std::int32_t>(&v->value)) s.barWidth = *n;
@@ -69,7 +69,7 @@ void ReadBar(TReader& r, RegularReportSettings& s) {
         }
 }
 
-void WriteIndentBox(TWriter& w, bool checked) {
+void WriteIndentBox(ValueWriter& w, bool checked) {
     Component c{"TCheckBox", "ic", {{"Left", Int(8)}, {"Top", Int(232)}, {"Width", Int(97)}, {"Height", Int(17)},
                                     {"Caption", PropertyValue{std::string("Indent")}}}};
     AppendFontProperties(c.properties, ReportFont{});
@@ -78,7 +78,7 @@ void WriteIndentBox(TWriter& w, bool checked) {
     WriteRootComponent(w, c);
 }
 
-bool ReadIndentBox(TReader& r) {
+bool ReadIndentBox(ValueReader& r) {
     Component c = ReadRootComponent(r);
     if (auto* v = c.find("State"))
         if (auto* id = std::get_if<IdentValue>(&v->value)) return id->name == "cbChecked";
@@ -99,7 +99,7 @@ bool ReportMenuEntryEnabled(const RegularReportSettings& s, int entry) {
 }
 
 std::string EncodeReportFormat(const RegularReportSettings& s) {
-    TWriter w;
+    ValueWriter w;
     w.WriteString(s.title);
     for (bool b : {s.titleOn, s.dateOn, s.headerOn, s.pageNumbersOn, s.itemNumbersOn, s.totalsOn}) w.WriteBoolean(b);
     w.WriteInteger(static_cast<std::int32_t>(s.items.size()));
@@ -125,7 +125,7 @@ std::string EncodeReportFormat(const RegularReportSettings& s) {
 }
 
 bool DecodeReportFormat(std::string_view bytes, RegularReportSettings& s) {
-    TReader r(bytes);
+    ValueReader r(bytes);
     try {
         s.title = r.ReadString();
         for (bool* b : {&s.titleOn, &s.dateOn, &s.headerOn, &s.pageNumbersOn, &s.itemNumbersOn, &s.totalsOn})

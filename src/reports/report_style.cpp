@@ -98,24 +98,24 @@ void ApplyFontProperties(const Component& c, ReportFont& font) {
         }
 }
 
-void WriteFontDialog(TWriter& writer, const std::string& name, const ReportFont& font, int maxSize) {
+void WriteFontDialog(ValueWriter& writer, const std::string& name, const ReportFont& font, int maxSize) {
     Component c{"TFontDialog", name, {}};
     AppendFontProperties(c.properties, font);
     if (maxSize > 0) c.properties.push_back({"MaxFontSize", PropertyValue{static_cast<std::int32_t>(maxSize)}});
     WriteRootComponent(writer, c);
 }
 
-ReportFont ReadFontDialog(TReader& reader, const ReportFont& current) {
+ReportFont ReadFontDialog(ValueReader& reader, const ReportFont& current) {
     ReportFont font = current;
     ApplyFontProperties(ReadRootComponent(reader), font);
     return font;
 }
 
-void WriteColorDialog(TWriter& writer, const std::string& name, Rgb color) {
+void WriteColorDialog(ValueWriter& writer, const std::string& name, Rgb color) {
     WriteRootComponent(writer, Component{"TColorDialog", name, {{"Color", ColorValue(color)}}});
 }
 
-Rgb ReadColorDialog(TReader& reader, Rgb current) {
+Rgb ReadColorDialog(ValueReader& reader, Rgb current) {
     Component c = ReadRootComponent(reader);
     if (auto* v = c.find("Color")) ColorOf(*v, current);
     return current;

@@ -38,9 +38,9 @@ PropertyValue ColorValue(Rgb color);
 bool ColorOf(const PropertyValue& value, Rgb& color);
 
 // Font and colour chooser streams ("TFontDialog" / "TColorDialog").
-void WriteFontDialog(TWriter& writer, const std::string& name, const ReportFont& font, int maxSize = 0);
-ReportFont ReadFontDialog(TReader& reader, const ReportFont& current);
-void WriteColorDialog(TWriter& writer, const std::string& name, Rgb color);
-Rgb ReadColorDialog(TReader& reader, Rgb current);
+void WriteFontDialog(ValueWriter& writer, const std::string& name, const ReportFont& font, int maxSize = 0);
+ReportFont ReadFontDialog(ValueReader& reader, const ReportFont& current);
+void WriteColorDialog(ValueWriter& writer, const std::string& name, Rgb color);
+Rgb ReadColorDialog(ValueReader& reader, Rgb current);
 
 }  // namespace vorlane

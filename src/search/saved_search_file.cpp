@@ -14,7 +14,7 @@ constexpr std::size_t kMaxSearchFileBytes = std::size_t{64} << 20;
 }  // namespace
 
 std::string EncodeSavedSearch(const SearchTerms& terms) {
-    TWriter w;
+    ValueWriter w;
     w.WriteInteger(terms.gridRowCount());
     for (const auto& row : terms.rows()) {
         w.WriteString(row.type);
@@ -43,7 +43,7 @@ bool DecodeSavedSearch(std::string_view bytes, SearchTerms& terms, const LabelTa
     rows.clear();
     bool ok = true;
     try {
-        TReader r(bytes);
+        ValueReader r(bytes);
         const std::int32_t gridRows = r.ReadInteger();
         // The grid never holds more term rows than there are slots; a larger
         // count is no search of ours and must not make a huge grid.

@@ -27,7 +27,7 @@ bool ResetApplication(Dialogs& dialogs, const std::string& settingsPath, ViewSet
     view.columns = ResetSpreadsheetColumns();
     view.widths = DefaultColumnWidths();
     view.shortDescriptions = false;
-    const WindowSize main = DefaultWindowSize(WindowKind::MainView);
+    const WindowSize main = DefaultWindowSize(WindowKind::Main);
     const WindowSize sheet = DefaultWindowSize(WindowKind::Spreadsheet);
     FileResult written = WriteResetApplicationSizes(settingsPath, main.width, main.height, sheet.width,
                                                     sheet.height, sheet.splitter);

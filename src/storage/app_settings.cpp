@@ -18,14 +18,14 @@ struct WindowKeys {
 
 WindowKeys KeysOf(WindowKind kind) {
     switch (kind) {
-        case WindowKind::MainView: return {&kViewWidth, &kViewHeight, nullptr};
+        case WindowKind::Main: return {&kViewWidth, &kViewHeight, nullptr};
         case WindowKind::Search: return {&kSearchWidth, &kSearchHeight, nullptr};
         case WindowKind::Spreadsheet:
             return {&kSpreadsheetWidth, &kSpreadsheetHeight, &kSpreadsheetSplitter};
         case WindowKind::Album: return {&kAlbumWidth, &kAlbumHeight, nullptr};
         case WindowKind::Graph: return {&kGraphWidth, &kGraphHeight, nullptr};
         case WindowKind::Report: return {&kReportWidth, &kReportHeight, nullptr};
-        case WindowKind::AddDescription: return {&kAddDescWidth, &kAddDescHeight, nullptr};
+        case WindowKind::ValueTreeEditor: return {&kAddDescWidth, &kAddDescHeight, nullptr};
     }
     return {&kViewWidth, &kViewHeight, nullptr};
 }

@@ -64,7 +64,7 @@ FileResult WriteExitSettings(const std::string& path, const std::string& lastFil
                              int viewHeight, const ColumnList& columns, const ColumnWidths& widths,
                              bool shortDescriptions);
 
-enum class WindowKind { MainView, Search, Spreadsheet, Album, Graph, Report, AddDescription };
+enum class WindowKind { Main, Search, Spreadsheet, Album, Graph, Report, ValueTreeEditor };
 
 struct WindowSize {
     int width = 0;

@@ -17,7 +17,7 @@ namespace {
 
 // ---- writing ----
 
-void writeRecord(TWriter& w, const ItemRecord& r) {
+void writeRecord(ValueWriter& w, const ItemRecord& r) {
     w.WriteBoolean(r.ReadOnly);
     w.WriteString(r.Name);
     w.WriteString(r.Id);
@@ -51,7 +51,7 @@ struct Header {
 };
 
 // Values 1 ... 4. Returns false on a wrong identification.
-bool readHeaderStart(TReader& r, Header& h) {
+bool readHeaderStart(ValueReader& r, Header& h) {
     h.version = r.ReadString();
     h.identification = r.ReadString();
     if (h.identification != kIdentification) return false;
@@ -61,18 +61,18 @@ bool readHeaderStart(TReader& r, Header& h) {
 }
 
 // Values 5 ... 35.
-void readHeaderRest(TReader& r, Header& h) {
+void readHeaderRest(ValueReader& r, Header& h) {
     for (auto& text : h.info) text = r.ReadString();
     h.notes = r.ReadStringList();
     for (int i = 10; i < 20; ++i) h.labels[static_cast<std::size_t>(i)] = r.ReadString();
     for (int i = 0; i < 10; ++i) h.labels[static_cast<std::size_t>(i)] = r.ReadString();
 }
 
-void readTrees(TReader& r, std::array<std::string, kDescriptionCount>& trees) {
+void readTrees(ValueReader& r, std::array<std::string, kDescriptionCount>& trees) {
     for (auto& tree : trees) tree = TreeToText(ReadDescriptionTree(r));
 }
 
-ItemRecord readRecord(TReader& r) {
+ItemRecord readRecord(ValueReader& r) {
     ItemRecord rec;
     rec.ReadOnly = r.ReadBoolean();
     rec.Name = r.ReadString();
@@ -101,7 +101,7 @@ ItemRecord readRecord(TReader& r) {
 // byte) and five empty lists (begin and end).
 constexpr std::size_t kMinRecordBytes = 10 * 1 + 35 * 2 + 2 + 5 * 2;
 
-void readRecords(TReader& r, RecordList& records) {
+void readRecords(ValueReader& r, RecordList& records) {
     std::int32_t count = r.ReadInteger();
     if (count <= 0) return;
     // A count the data cannot hold is refused before anything is reserved,
@@ -124,7 +124,7 @@ std::string EncodeDatabase(Database& db, const std::string& fileName, bool searc
         for (const auto& r : db.records) count += r.OnSearchList ? 1 : 0;
     }
 
-    TWriter w;
+    ValueWriter w;
     w.reserve(4096 + count * 512);
     w.WriteString(kFormatVersion);
     w.WriteString(kIdentification);
@@ -144,7 +144,7 @@ std::string EncodeDatabase(Database& db, const std::string& fileName, bool searc
 ReadStatus DecodeDatabase(std::string_view bytes, const std::string& fileName, Database& out) {
     Database db;
     try {
-        TReader r(bytes);
+        ValueReader r(bytes);
         Header h;
         h.labels = DefaultLabels();
         if (!readHeaderStart(r, h)) return ReadStatus::WrongIdentification;
@@ -169,7 +169,7 @@ ReadStatus DecodeDatabase(std::string_view bytes, const std::string& fileName, D
 
 bool DecodePasswords(std::string_view bytes, std::string& readPassword, std::string& savePassword) {
     try {
-        TReader r(bytes);
+        ValueReader r(bytes);
         r.ReadString();
         r.ReadString();
         std::string read = r.ReadString();
@@ -186,7 +186,7 @@ bool DecodePasswords(std::string_view bytes, std::string& readPassword, std::str
 
 bool CheckMergeCompatible(const Database& open, std::string_view otherBytes) {
     try {
-        TReader r(otherBytes);
+        ValueReader r(otherBytes);
         Header h;
         h.version = r.ReadString();
         h.identification = r.ReadString();

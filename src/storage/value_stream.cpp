@@ -13,12 +13,12 @@ std::uint8_t tagByte(Tag t) { return static_cast<std::uint8_t>(t); }
 
 // ---- writer ----
 
-void TWriter::putInt32(std::int32_t v) {
+void ValueWriter::putInt32(std::int32_t v) {
     auto u = static_cast<std::uint32_t>(v);
     for (int i = 0; i < 4; ++i) putByte(static_cast<std::uint8_t>(u >> (8 * i)));
 }
 
-void TWriter::WriteString(std::string_view text) {
+void ValueWriter::WriteString(std::string_view text) {
     if (text.size() <= 255) {
         putByte(tagByte(Tag::ShortString));
         putByte(static_cast<std::uint8_t>(text.size()));
@@ -29,7 +29,7 @@ void TWriter::WriteString(std::string_view text) {
     out_.append(text);
 }
 
-void TWriter::WriteInteger(std::int32_t value) {
+void ValueWriter::WriteInteger(std::int32_t value) {
     if (value >= -128 && value <= 127) {
         putByte(tagByte(Tag::Int8));
         putByte(static_cast<std::uint8_t>(value));
@@ -44,45 +44,45 @@ void TWriter::WriteInteger(std::int32_t value) {
     }
 }
 
-void TWriter::WriteBoolean(bool value) { putByte(tagByte(value ? Tag::True : Tag::False)); }
+void ValueWriter::WriteBoolean(bool value) { putByte(tagByte(value ? Tag::True : Tag::False)); }
 
-void TWriter::WriteChar(char c) {
+void ValueWriter::WriteChar(char c) {
     putByte(tagByte(Tag::ShortString));
     putByte(1);
     out_.push_back(c);
 }
 
-void TWriter::WriteIdent(std::string_view name) {
+void ValueWriter::WriteIdent(std::string_view name) {
     putByte(tagByte(Tag::Ident));
     WriteName(name);
 }
 
-void TWriter::WriteBinary(std::string_view bytes) {
+void ValueWriter::WriteBinary(std::string_view bytes) {
     putByte(tagByte(Tag::Binary));
     putInt32(static_cast<std::int32_t>(bytes.size()));
     out_.append(bytes);
 }
 
-void TWriter::WriteSet(const std::vector<std::string>& members) {
+void ValueWriter::WriteSet(const std::vector<std::string>& members) {
     putByte(tagByte(Tag::Set));
     for (const auto& m : members)
         if (!m.empty()) WriteName(m);
     putByte(0);
 }
 
-void TWriter::WriteStringList(const std::vector<std::string>& list) {
+void ValueWriter::WriteStringList(const std::vector<std::string>& list) {
     WriteListBegin();
     for (const auto& s : list) WriteString(s);
     WriteListEnd();
 }
 
-void TWriter::WriteByteBlock(std::string_view block) {
+void ValueWriter::WriteByteBlock(std::string_view block) {
     WriteInteger(static_cast<std::int32_t>(block.size()));
     out_.reserve(out_.size() + 3 * block.size());
     for (char c : block) WriteChar(c);
 }
 
-void TWriter::WriteName(std::string_view name) {
+void ValueWriter::WriteName(std::string_view name) {
     if (name.size() > 255) name = name.substr(0, 255);
     putByte(static_cast<std::uint8_t>(name.size()));
     out_.append(name);
@@ -90,21 +90,21 @@ void TWriter::WriteName(std::string_view name) {
 
 // ---- reader ----
 
-void TReader::need(std::size_t n) const {
+void ValueReader::need(std::size_t n) const {
     if (n > remaining()) throw ReadError("Read beyond end of stream");
 }
 
-std::uint8_t TReader::nextTag() const {
+std::uint8_t ValueReader::nextTag() const {
     need(1);
     return static_cast<std::uint8_t>(data_[pos_]);
 }
 
-std::uint8_t TReader::getByte() {
+std::uint8_t ValueReader::getByte() {
     need(1);
     return static_cast<std::uint8_t>(data_[pos_++]);
 }
 
-std::int32_t TReader::getInt32() {
+std::int32_t ValueReader::getInt32() {
     need(4);
     std::uint32_t u = 0;
     for (int i = 0; i < 4; ++i)
@@ -113,14 +113,14 @@ std::int32_t TReader::getInt32() {
     return static_cast<std::int32_t>(u);
 }
 
-std::string_view TReader::getBytes(std::size_t n) {
+std::string_view ValueReader::getBytes(std::size_t n) {
     need(n);
     auto view = data_.substr(pos_, n);
     pos_ += n;
     return view;
 }
 
-std::string TReader::ReadString() {
+std::string ValueReader::ReadString() {
     std::uint8_t tag = getByte();
     std::size_t length;
     if (tag == tagByte(Tag::ShortString)) {
@@ -135,7 +135,7 @@ std::string TReader::ReadString() {
     return std::string(getBytes(length));
 }
 
-std::int32_t TReader::ReadInteger() {
+std::int32_t ValueReader::ReadInteger() {
     std::uint8_t tag = getByte();
     switch (static_cast<Tag>(tag)) {
         case Tag::Int8:
@@ -152,43 +152,43 @@ std::int32_t TReader::ReadInteger() {
     }
 }
 
-bool TReader::ReadBoolean() {
+bool ValueReader::ReadBoolean() {
     std::uint8_t tag = getByte();
     if (tag == tagByte(Tag::True)) return true;
     if (tag == tagByte(Tag::False)) return false;
     throw ReadError("Invalid property value");
 }
 
-char TReader::ReadChar() {
+char ValueReader::ReadChar() {
     std::uint8_t tag = getByte();
     if (tag != tagByte(Tag::ShortString)) throw ReadError("Invalid property value");
     if (getByte() != 1) throw ReadError("Invalid property value");
     return static_cast<char>(getByte());
 }
 
-void TReader::ReadListBegin() {
+void ValueReader::ReadListBegin() {
     if (getByte() != tagByte(Tag::ListBegin)) throw ReadError("Invalid property value");
 }
 
-bool TReader::EndOfList() const { return nextTag() == 0; }
+bool ValueReader::EndOfList() const { return nextTag() == 0; }
 
-void TReader::ReadListEnd() {
+void ValueReader::ReadListEnd() {
     if (getByte() != 0) throw ReadError("Invalid property value");
 }
 
-std::string TReader::ReadIdent() {
+std::string ValueReader::ReadIdent() {
     if (getByte() != tagByte(Tag::Ident)) throw ReadError("Invalid property value");
     return ReadName();
 }
 
-std::string TReader::ReadBinary() {
+std::string ValueReader::ReadBinary() {
     if (getByte() != tagByte(Tag::Binary)) throw ReadError("Invalid property value");
     std::int32_t n = getInt32();
     if (n < 0) throw ReadError("Negative binary length");
     return std::string(getBytes(static_cast<std::size_t>(n)));
 }
 
-std::vector<std::string> TReader::ReadSet() {
+std::vector<std::string> ValueReader::ReadSet() {
     if (getByte() != tagByte(Tag::Set)) throw ReadError("Invalid property value");
     std::vector<std::string> members;
     for (;;) {
@@ -198,7 +198,7 @@ std::vector<std::string> TReader::ReadSet() {
     }
 }
 
-std::vector<std::string> TReader::ReadStringList() {
+std::vector<std::string> ValueReader::ReadStringList() {
     std::vector<std::string> list;
     ReadListBegin();
     while (!EndOfList()) list.push_back(ReadString());
@@ -206,7 +206,7 @@ std::vector<std::string> TReader::ReadStringList() {
     return list;
 }
 
-std::string TReader::ReadByteBlock() {
+std::string ValueReader::ReadByteBlock() {
     std::int32_t size = ReadInteger();
     if (size <= 0) return {};
     // Each byte costs three in the stream; refuse sizes the data cannot hold
@@ -218,7 +218,7 @@ std::string TReader::ReadByteBlock() {
     return block;
 }
 
-std::string TReader::ReadName() {
+std::string ValueReader::ReadName() {
     std::uint8_t length = getByte();
     return std::string(getBytes(length));
 }
@@ -237,7 +237,7 @@ const PropertyValue* Component::find(std::string_view propertyName) const {
 }
 
 namespace {
-std::vector<Property> readPropertyList(TReader& reader, int depth) {
+std::vector<Property> readPropertyList(ValueReader& reader, int depth) {
     std::vector<Property> properties;
     while (!reader.EndOfList()) {
         Property p;
@@ -249,7 +249,7 @@ std::vector<Property> readPropertyList(TReader& reader, int depth) {
     return properties;
 }
 
-void writePropertyList(TWriter& writer, const std::vector<Property>& properties) {
+void writePropertyList(ValueWriter& writer, const std::vector<Property>& properties) {
     for (const auto& p : properties) {
         writer.WriteName(p.name);
         WritePropertyValue(writer, p.value);
@@ -258,7 +258,7 @@ void writePropertyList(TWriter& writer, const std::vector<Property>& properties)
 }
 }  // namespace
 
-PropertyValue ReadPropertyValue(TReader& reader, int depth) {
+PropertyValue ReadPropertyValue(ValueReader& reader, int depth) {
     if (depth > kMaxNesting) throw ReadError("Nesting too deep");
     PropertyValue result;
     switch (static_cast<Tag>(reader.nextTag())) {
@@ -317,9 +317,9 @@ PropertyValue ReadPropertyValue(TReader& reader, int depth) {
     return result;
 }
 
-void WritePropertyValue(TWriter& writer, const PropertyValue& value) {
+void WritePropertyValue(ValueWriter& writer, const PropertyValue& value) {
     struct Visitor {
-        TWriter& w;
+        ValueWriter& w;
         void operator()(std::int32_t v) { w.WriteInteger(v); }
         void operator()(const Extended80& e) {
             w.putByte(static_cast<std::uint8_t>(Tag::Extended));
@@ -347,7 +347,7 @@ void WritePropertyValue(TWriter& writer, const PropertyValue& value) {
     std::visit(Visitor{writer}, value.value);
 }
 
-void WriteRootComponent(TWriter& writer, const Component& component) {
+void WriteRootComponent(ValueWriter& writer, const Component& component) {
     writer.WriteRaw("TPF0");
     writer.WriteName(component.className);
     writer.WriteName(component.name);
@@ -355,7 +355,7 @@ void WriteRootComponent(TWriter& writer, const Component& component) {
     writer.WriteListEnd();  // no children
 }
 
-Component ReadRootComponent(TReader& reader) {
+Component ReadRootComponent(ValueReader& reader) {
     if (reader.getBytes(4) != "TPF0") throw ReadError("Invalid stream format");
     Component c;
     c.className = reader.ReadName();

@@ -34,7 +34,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class TWriter {
+class ValueWriter {
 public:
     void WriteString(std::string_view text);
     void WriteInteger(std::int32_t value);
@@ -63,9 +63,9 @@ private:
     std::string out_;
 };
 
-class TReader {
+class ValueReader {
 public:
-    explicit TReader(std::string_view data) : data_(data) {}
+    explicit ValueReader(std::string_view data) : data_(data) {}
 
     std::string ReadString();
     std::int32_t ReadInteger();
@@ -141,11 +141,11 @@ struct Component {
     const PropertyValue* find(std::string_view propertyName) const;
 };
 
-PropertyValue ReadPropertyValue(TReader& reader, int depth = 0);
-void WritePropertyValue(TWriter& writer, const PropertyValue& value);
+PropertyValue ReadPropertyValue(ValueReader& reader, int depth = 0);
+void WritePropertyValue(ValueWriter& writer, const PropertyValue& value);
 
 // "TPF0", class, name, properties, empty child list.
-void WriteRootComponent(TWriter& writer, const Component& component);
-Component ReadRootComponent(TReader& reader);
+void WriteRootComponent(ValueWriter& writer, const Component& component);
+Component ReadRootComponent(ValueReader& reader);
 
 }  // namespace vorlane

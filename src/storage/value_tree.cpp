@@ -95,7 +95,7 @@ private:
         return items;
     }
 
-    TReader reader_;
+    ValueReader reader_;
 };
 
 Component descriptionTreeComponent() {
@@ -129,13 +129,13 @@ std::string EncodeItemData(const ValueTree& tree) {
 
 ValueTree DecodeItemData(std::string_view data) { return ItemDataReader(data).read(); }
 
-void WriteDescriptionTree(TWriter& writer, const ValueTree& tree) {
+void WriteDescriptionTree(ValueWriter& writer, const ValueTree& tree) {
     Component c = descriptionTreeComponent();
     if (!tree.empty()) c.properties.push_back(Property{"Items.Data", PropertyValue{BinaryValue{EncodeItemData(tree)}}});
     WriteRootComponent(writer, c);
 }
 
-ValueTree ReadDescriptionTree(TReader& reader) {
+ValueTree ReadDescriptionTree(ValueReader& reader) {
     Component c = ReadRootComponent(reader);
     const PropertyValue* data = c.find("Items.Data");
     if (!data) return {};

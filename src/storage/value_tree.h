@@ -26,7 +26,7 @@ std::string TreeToText(const ValueTree& tree);
 std::string EncodeItemData(const ValueTree& tree);
 ValueTree DecodeItemData(std::string_view data);  // throws ReadError
 
-void WriteDescriptionTree(TWriter& writer, const ValueTree& tree);
-ValueTree ReadDescriptionTree(TReader& reader);  // throws ReadError
+void WriteDescriptionTree(ValueWriter& writer, const ValueTree& tree);
+ValueTree ReadDescriptionTree(ValueReader& reader);  // throws ReadError
 
 }  // namespace vorlane

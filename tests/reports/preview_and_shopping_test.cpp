@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/preview_scale.h"
-#include "reports/print_box.h"
+#include "reports/regular_report_state.h"
 #include "reports/shopping_list.h"
 #include "storage/database_file.h"
 
@@ -82,15 +82,15 @@ TEST(ShoppingList, TalliesByIngredientAndMeasure) {
 namespace vorlane {
 namespace {
 
-TEST(PrintBox, ItemListDrivesMenuAndControls) {
-    PrintBox box;
-    EXPECT_EQ(box.Controls(true), PrintBoxControls{});
+TEST(RegularReportState, ItemListDrivesMenuAndControls) {
+    RegularReportState box;
+    EXPECT_EQ(box.Controls(true), RegularReportControls{});
     EXPECT_TRUE(box.Add(kRecordNumberIndex, "Record #"));
     EXPECT_TRUE(box.Add(kNameIndex, "Name"));
     EXPECT_FALSE(box.Add(kNameIndex, "Name"));
     EXPECT_EQ(box.MemoText(), "Record #\r\nName\r\n");
-    EXPECT_EQ(box.Controls(false), (PrintBoxControls{true, true, true, true, false, false, false}));
-    EXPECT_EQ(box.Controls(true), (PrintBoxControls{true, true, true, true, true, true, true}));
+    EXPECT_EQ(box.Controls(false), (RegularReportControls{true, true, true, true, false, false, false}));
+    EXPECT_EQ(box.Controls(true), (RegularReportControls{true, true, true, true, true, true, true}));
     box.Undo();
     EXPECT_TRUE(box.MenuEnabled(kNameIndex));
     EXPECT_FALSE(box.MenuEnabled(kRecordNumberIndex));
@@ -98,7 +98,7 @@ TEST(PrintBox, ItemListDrivesMenuAndControls) {
     EXPECT_TRUE(box.MenuEnabled(kRecordNumberIndex));
     box.ToggleMode();
     EXPECT_EQ(box.Caption(), "Report (Searched Records)");
-    EXPECT_EQ(PrintBox::TotalsCaption(DefaultLabels()), "Paid and Value");
+    EXPECT_EQ(RegularReportState::TotalsCaption(DefaultLabels()), "Paid and Value");
     EXPECT_EQ(PreviewPageLabel(2, 5), "Page 2 of 5");
 }
 

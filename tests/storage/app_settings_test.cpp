@@ -62,13 +62,13 @@ TEST_F(AppSettingsTest, EmptyStoreGivesInstallationSettings) {
     EXPECT_EQ(startup.widths[50], 136);
     EXPECT_FALSE(startup.shortDescriptions);
 
-    ExpectSize(ReadWindowSize(path_, WindowKind::MainView), 634, 482);
+    ExpectSize(ReadWindowSize(path_, WindowKind::Main), 634, 482);
     ExpectSize(ReadWindowSize(path_, WindowKind::Search), 581, 454);
     ExpectSize(ReadWindowSize(path_, WindowKind::Spreadsheet), 640, 475, 174);
     ExpectSize(ReadWindowSize(path_, WindowKind::Album), 518, 437);
     ExpectSize(ReadWindowSize(path_, WindowKind::Graph), 611, 414);
     ExpectSize(ReadWindowSize(path_, WindowKind::Report), 599, 481);
-    ExpectSize(ReadWindowSize(path_, WindowKind::AddDescription), 369, 393);
+    ExpectSize(ReadWindowSize(path_, WindowKind::ValueTreeEditor), 369, 393);
     EXPECT_FALSE(fs::exists(path_));
 }
 
@@ -91,7 +91,7 @@ TEST_F(AppSettingsTest, ExitSettingsComeBackAtStartupInTheirOrder) {
     EXPECT_EQ(startup.columns, columns);
     EXPECT_EQ(startup.widths, widths);
     EXPECT_TRUE(startup.shortDescriptions);
-    ExpectSize(ReadWindowSize(path_, WindowKind::MainView), 1024, 700);
+    ExpectSize(ReadWindowSize(path_, WindowKind::Main), 1024, 700);
     EXPECT_NE(Slurp(path_).find("\nLAST FILE=" + lastFile + "\n"), std::string::npos) << Slurp(path_);
 
     std::vector<std::string> order = {"LAST FILE", "ViewW:", "ViewH:"};
@@ -110,9 +110,9 @@ TEST_F(AppSettingsTest, ExitSettingsComeBackAtStartupInTheirOrder) {
 }
 
 TEST_F(AppSettingsTest, WindowSizesAreKeptPerWindow) {
-    const WindowKind kinds[] = {WindowKind::MainView, WindowKind::Search, WindowKind::Spreadsheet,
+    const WindowKind kinds[] = {WindowKind::Main, WindowKind::Search, WindowKind::Spreadsheet,
                                 WindowKind::Album,    WindowKind::Graph,  WindowKind::Report,
-                                WindowKind::AddDescription};
+                                WindowKind::ValueTreeEditor};
     for (int i = 0; i < 7; ++i) ASSERT_TRUE(WriteWindowSize(path_, kinds[i], {100 + i, 200 + i, 300 + i}).ok);
     for (int i = 0; i < 7; ++i)
         ExpectSize(ReadWindowSize(path_, kinds[i]), 100 + i, 200 + i, kinds[i] == WindowKind::Spreadsheet ? 302 : 0);
@@ -142,18 +142,18 @@ TEST_F(AppSettingsTest, ResetApplicationWritesWindowSizesOnly) {
     columns[5] = kNoField;
     ASSERT_TRUE(WriteExitSettings(path_, "/cellars/mine.dat", 1, 2, columns, DefaultColumnWidths(), true).ok);
     for (WindowKind kind : {WindowKind::Search, WindowKind::Album, WindowKind::Graph, WindowKind::Report,
-                            WindowKind::AddDescription, WindowKind::Spreadsheet})
+                            WindowKind::ValueTreeEditor, WindowKind::Spreadsheet})
         ASSERT_TRUE(WriteWindowSize(path_, kind, {11, 22, 33}).ok);
 
     FileResult result = WriteResetApplicationSizes(path_, 634, 482, 640, 475, 174);
     ASSERT_TRUE(result.ok) << result.error;
-    ExpectSize(ReadWindowSize(path_, WindowKind::MainView), 634, 482);
+    ExpectSize(ReadWindowSize(path_, WindowKind::Main), 634, 482);
     ExpectSize(ReadWindowSize(path_, WindowKind::Spreadsheet), 640, 475, 174);
     ExpectSize(ReadWindowSize(path_, WindowKind::Search), 581, 454);
     ExpectSize(ReadWindowSize(path_, WindowKind::Album), 518, 437);
     ExpectSize(ReadWindowSize(path_, WindowKind::Graph), 611, 414);
     ExpectSize(ReadWindowSize(path_, WindowKind::Report), 599, 481);
-    ExpectSize(ReadWindowSize(path_, WindowKind::AddDescription), 11, 22);
+    ExpectSize(ReadWindowSize(path_, WindowKind::ValueTreeEditor), 11, 22);
     StartupSettings startup = ReadStartupSettings(path_);
     EXPECT_EQ(startup.lastFile, "/cellars/mine.dat");
     EXPECT_EQ(startup.columns, columns) << "columns reach the store only at exit";
@@ -172,7 +172,7 @@ TEST_F(AppSettingsTest, DamagedValuesFallBackOneByOne) {
     widths[0] = 77;
     EXPECT_EQ(startup.widths, widths);
     EXPECT_FALSE(startup.shortDescriptions);
-    ExpectSize(ReadWindowSize(path_, WindowKind::MainView), 634, 900);
+    ExpectSize(ReadWindowSize(path_, WindowKind::Main), 634, 900);
 }
 
 TEST_F(AppSettingsTest, WriteFailuresAreReported) {

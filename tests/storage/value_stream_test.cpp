@@ -11,8 +11,8 @@ std::string bytes(std::initializer_list<int> values) {
     return out;
 }
 
-std::string written(void (*write)(TWriter&)) {
-    TWriter w;
+std::string written(void (*write)(ValueWriter&)) {
+    ValueWriter w;
     write(w);
     return w.bytes();
 }
@@ -35,66 +35,66 @@ TEST(ValueStreamWriter, IntegersTakeTheNarrowestForm) {
         {INT32_MIN, bytes({4, 0, 0, 0, 128})},
     };
     for (const auto& c : cases) {
-        TWriter w;
+        ValueWriter w;
         w.WriteInteger(c.value);
         EXPECT_EQ(w.bytes(), c.expected) << c.value;
-        TReader r(w.bytes());
+        ValueReader r(w.bytes());
         EXPECT_EQ(r.ReadInteger(), c.value);
         EXPECT_TRUE(r.atEnd());
     }
 }
 
 TEST(ValueStreamWriter, TextsSwitchToLongFormAbove255) {
-    TWriter w;
+    ValueWriter w;
     w.WriteString(std::string(255, 'a'));
     EXPECT_EQ(w.bytes().substr(0, 2), bytes({6, 255}));
     EXPECT_EQ(w.bytes().size(), 257u);
 
-    TWriter l;
+    ValueWriter l;
     l.WriteString(std::string(256, 'b'));
     EXPECT_EQ(l.bytes().substr(0, 5), bytes({12, 0, 1, 0, 0}));
     EXPECT_EQ(l.bytes().size(), 261u);
-    TReader r(l.bytes());
+    ValueReader r(l.bytes());
     EXPECT_EQ(r.ReadString(), std::string(256, 'b'));
 }
 
 TEST(ValueStreamWriter, SmallValuesHaveTheirExactBytes) {
-    EXPECT_EQ(written([](TWriter& w) { w.WriteString(""); }), bytes({6, 0}));
-    EXPECT_EQ(written([](TWriter& w) { w.WriteStringList({}); }), bytes({1, 0}));
-    EXPECT_EQ(written([](TWriter& w) { w.WriteBoolean(true); w.WriteBoolean(false); }), bytes({9, 8}));
-    EXPECT_EQ(written([](TWriter& w) { w.WriteChar('\xFF'); }), bytes({6, 1, 255}));
-    EXPECT_EQ(written([](TWriter& w) { w.WriteSet({}); }), bytes({11, 0}));
-    EXPECT_EQ(written([](TWriter& w) { w.WriteByteBlock("ab"); }), bytes({2, 2, 6, 1, 'a', 6, 1, 'b'}));
-    EXPECT_EQ(written([](TWriter& w) { w.WriteIdent("clWhite"); }), bytes({7, 7}) + "clWhite");
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteString(""); }), bytes({6, 0}));
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteStringList({}); }), bytes({1, 0}));
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteBoolean(true); w.WriteBoolean(false); }), bytes({9, 8}));
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteChar('\xFF'); }), bytes({6, 1, 255}));
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteSet({}); }), bytes({11, 0}));
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteByteBlock("ab"); }), bytes({2, 2, 6, 1, 'a', 6, 1, 'b'}));
+    EXPECT_EQ(written([](ValueWriter& w) { w.WriteIdent("clWhite"); }), bytes({7, 7}) + "clWhite");
 }
 
 TEST(ValueStreamReader, IntegerAcceptsEveryWidth) {
     const std::string data = bytes({4, 5, 0, 0, 0, 3, 5, 0, 2, 5});  // outlives the reader's view
-    TReader r(data);
+    ValueReader r(data);
     EXPECT_EQ(r.ReadInteger(), 5);
     EXPECT_EQ(r.ReadInteger(), 5);
     EXPECT_EQ(r.ReadInteger(), 5);
 }
 
 TEST(ValueStreamReader, WrongTagsAndShortDataAreReadErrors) {
-    EXPECT_THROW(TReader(bytes({6, 2, 'a', 'b'})).ReadChar(), ReadError);
-    EXPECT_THROW(TReader(bytes({2, 1})).ReadString(), ReadError);
-    EXPECT_THROW(TReader(bytes({6, 1})).ReadString(), ReadError);
-    EXPECT_THROW(TReader(bytes({12, 255, 255, 255, 127, 'x'})).ReadString(), ReadError);
-    EXPECT_THROW(TReader(bytes({12, 0, 0, 0, 128})).ReadString(), ReadError);
-    EXPECT_THROW(TReader(bytes({6, 0})).ReadInteger(), ReadError);
-    EXPECT_THROW(TReader(bytes({3, 1})).ReadInteger(), ReadError);
-    EXPECT_THROW(TReader(bytes({2, 0})).ReadBoolean(), ReadError);
-    EXPECT_THROW(TReader("").ReadBoolean(), ReadError);
-    EXPECT_THROW(TReader("").EndOfList(), ReadError);
-    EXPECT_THROW(TReader(bytes({1, 6, 0})).ReadStringList(), ReadError);  // never closed
+    EXPECT_THROW(ValueReader(bytes({6, 2, 'a', 'b'})).ReadChar(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({2, 1})).ReadString(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({6, 1})).ReadString(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({12, 255, 255, 255, 127, 'x'})).ReadString(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({12, 0, 0, 0, 128})).ReadString(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({6, 0})).ReadInteger(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({3, 1})).ReadInteger(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({2, 0})).ReadBoolean(), ReadError);
+    EXPECT_THROW(ValueReader("").ReadBoolean(), ReadError);
+    EXPECT_THROW(ValueReader("").EndOfList(), ReadError);
+    EXPECT_THROW(ValueReader(bytes({1, 6, 0})).ReadStringList(), ReadError);  // never closed
 }
 
 TEST(ValueStreamReader, ByteBlockRefusesSizesTheDataCannotHold) {
-    TWriter w;
+    ValueWriter w;
     w.WriteInteger(2000000000);
     w.WriteChar('x');
-    TReader r(w.bytes());
+    ValueReader r(w.bytes());
     EXPECT_THROW(r.ReadByteBlock(), ReadError);
 }
 
@@ -117,12 +117,12 @@ TEST(ComponentStream, UnknownPropertiesOfEveryKindAreSkippedAndKept) {
          PropertyValue{CollectionItems{{{"Width", PropertyValue{std::int32_t{136}}}},
                                        {{"Text", PropertyValue{std::string("Name")}}}}}},
     };
-    TWriter w;
+    ValueWriter w;
     WriteRootComponent(w, c);
     EXPECT_EQ(w.bytes().substr(0, 4), "TPF0");
     EXPECT_EQ(w.bytes().substr(w.bytes().size() - 2), bytes({0, 0}));
 
-    TReader r(w.bytes());
+    ValueReader r(w.bytes());
     Component back = ReadRootComponent(r);
     EXPECT_TRUE(r.atEnd());
     EXPECT_EQ(back.className, "TEdit");
@@ -133,12 +133,12 @@ TEST(ComponentStream, UnknownPropertiesOfEveryKindAreSkippedAndKept) {
 
 TEST(ComponentStream, MalformedStreamsAreReadErrors) {
     // A wrong signature, not just a short stream: the NULs are part of the data.
-    EXPECT_THROW({ TReader r(std::string_view("TPF1\0\0\0\0", 8)); ReadRootComponent(r); }, ReadError);
+    EXPECT_THROW({ ValueReader r(std::string_view("TPF1\0\0\0\0", 8)); ReadRootComponent(r); }, ReadError);
     std::string withChild = std::string("TPF0") + bytes({1, 'A', 1, 'B', 0, 1, 'C'});
-    EXPECT_THROW({ TReader r(withChild); ReadRootComponent(r); }, ReadError);
+    EXPECT_THROW({ ValueReader r(withChild); ReadRootComponent(r); }, ReadError);
     std::string badTag = std::string("TPF0") + bytes({1, 'A', 1, 'B', 1, 'P', 13, 0, 0});
-    EXPECT_THROW({ TReader r(badTag); ReadRootComponent(r); }, ReadError);
+    EXPECT_THROW({ ValueReader r(badTag); ReadRootComponent(r); }, ReadError);
     // Nesting is bounded rather than recursing without end.
     std::string deep = std::string("TPF0") + bytes({1, 'A', 1, 'B', 1, 'P'}) + std::string(100000, '\x01');
-    EXPECT_THROW({ TReader r(deep); ReadRootComponent(r); }, ReadError);
+    EXPECT_THROW({ ValueReader r(deep); ReadRootComponent(r); }, ReadError);
 }

@@ -87,17 +87,17 @@ TEST(DescriptionTreeStream, EmptyTreeIsThe93ByteImage) {
                            name("Height") + "\x02\x19" + name("Indent") + "\x02\x13" + name("TabOrder") +
                            std::string("\x02\x00", 2) + name("Visible") + "\x08" + std::string(2, '\0');
     ASSERT_EQ(expected.size(), 93u);
-    TWriter w;
+    ValueWriter w;
     WriteDescriptionTree(w, {});
     EXPECT_EQ(w.bytes(), expected);
-    TReader r(expected);
+    ValueReader r(expected);
     EXPECT_TRUE(ReadDescriptionTree(r).empty());
     EXPECT_TRUE(r.atEnd());
 }
 
 TEST(DescriptionTreeStream, ItemsDataFollowsVisible) {
     ValueTree tree = ParseTreeText("Red\r\n\tDry\r\n");
-    TWriter w;
+    ValueWriter w;
     WriteDescriptionTree(w, tree);
     std::string itemData = EncodeItemData(tree);
     std::string tail = name("Visible") + "\x08" + name("Items.Data") + "\x0A" + int32le(68) + itemData +
@@ -105,6 +105,6 @@ TEST(DescriptionTreeStream, ItemsDataFollowsVisible) {
     ASSERT_GE(w.bytes().size(), tail.size());
     EXPECT_EQ(w.bytes().substr(w.bytes().size() - tail.size()), tail);
     EXPECT_EQ(w.bytes().size(), 93u + 1 + 10 + 1 + 4 + 68);
-    TReader r(w.bytes());
+    ValueReader r(w.bytes());
     EXPECT_EQ(ReadDescriptionTree(r), tree);
 }

@@ -5,14 +5,14 @@
 
 #include "app/ui/program_windows.h"
 #include "utilities/ui/cd/libcdio_drive.h"
-#include "utilities/ui/tcal_form.h"
-#include "utilities/ui/tthe_calculator.h"
+#include "utilities/ui/calendar_window.h"
+#include "utilities/ui/calculator_window.h"
 
 namespace vorlane {
 
 struct ProgramWindows::Utilities {
-    TCalculator calculator;
-    TCalComp calendar{Today()};
+    CalculatorLauncher calculator;
+    CalendarPicker calendar{Today()};
     SteadyCdClock clock;
     // Made at the first opening of the CD player and kept, so that a disc
     // plays on after the player's window closes, as a drive would.

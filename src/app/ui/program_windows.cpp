@@ -6,17 +6,17 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "editor/ui/tview.h"
+#include "editor/ui/main_window.h"
 #include "editor/window_opening.h"
 #include "editor/description_menu.h"
 #include "editor/ui/description_menu_builder.h"
-#include "reports/ui/thtml_report.h"
-#include "reports/ui/tprint_box.h"
-#include "reports/ui/tshopping_list_form.h"
-#include "search/ui/tsearch.h"
+#include "reports/ui/html_report_window.h"
+#include "reports/ui/regular_report_window.h"
+#include "reports/ui/shopping_list_window.h"
+#include "search/ui/search_window.h"
 #include "storage/app_settings.h"
-#include "views/ui/talbum_view.h"
-#include "views/ui/tsnapshot.h"
+#include "views/ui/album_window.h"
+#include "views/ui/spreadsheet_window.h"
 
 namespace vorlane {
 
@@ -34,16 +34,16 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     : session_(session), dialogs_(dialogs), context_{session, dialogs, paths, *this} {
     // Windows made on demand are registered here, before any toolbar is
     // built, so that their buttons are enabled everywhere.
-    registerOnDemand(ProgramWindow::Album, [](WindowContext& context) { return new TAlbumView(context); });
+    registerOnDemand(ProgramWindow::Album, [](WindowContext& context) { return new AlbumWindow(context); });
     registerOnDemand(ProgramWindow::HtmlReport,
-                     [](WindowContext& context) -> QWidget* { return new THTMLReport(context); });
+                     [](WindowContext& context) -> QWidget* { return new HtmlReportWindow(context); });
     registerOnDemand(ProgramWindow::RegularReport,
-                     [](WindowContext& context) -> QWidget* { return new TPrintBox(context); });
+                     [](WindowContext& context) -> QWidget* { return new RegularReportWindow(context); });
     registerOnDemand(ProgramWindow::ShoppingList,
-                     [](WindowContext& context) -> QWidget* { return new TShoppingListForm(context); });
+                     [](WindowContext& context) -> QWidget* { return new ShoppingListWindow(context); });
     registerUtilities();
 
-    main_ = std::make_unique<TView>(session, dialogs, paths, this);
+    main_ = std::make_unique<MainWindow>(session, dialogs, paths, this);
     SearchWindowLinks links;
     links.opener = this;
     links.recordsChanged = [this] { main_->RecordsChangedElsewhere(); };
@@ -54,7 +54,7 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
         captions.statusFlags = main_->StatusFlagCaptions();
         return captions;
     };
-    search_ = std::make_unique<TSearch>(session, paths, std::move(links));
+    search_ = std::make_unique<SearchWindow>(session, paths, std::move(links));
 
     SpreadsheetLinks sheet;
     sheet.view = &main_->viewSettings();
@@ -64,16 +64,16 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
         return main_->descriptionMenus().Build(MakeMenu(session_.db(), field));
     };
     sheet.takeSearchMessage = [this] { return search_->search().TakeResultMessage(); };
-    spreadsheet_ = std::make_unique<TSnapShot>(context_, std::move(sheet));
+    spreadsheet_ = std::make_unique<SpreadsheetWindow>(context_, std::move(sheet));
     buildReportMenu();
 
-    connect(main_.get(), &TView::commandStatesChanged, search_.get(), &TSearch::UpdateCommandStates);
-    connect(main_.get(), &TView::commandStatesChanged, spreadsheet_.get(), &TSnapShot::UpdateCommandStates);
-    connect(main_.get(), &TView::applicationReset, this, [this] {
+    connect(main_.get(), &MainWindow::commandStatesChanged, search_.get(), &SearchWindow::UpdateCommandStates);
+    connect(main_.get(), &MainWindow::commandStatesChanged, spreadsheet_.get(), &SpreadsheetWindow::UpdateCommandStates);
+    connect(main_.get(), &MainWindow::applicationReset, this, [this] {
         ResizeToDefault(*search_, WindowKind::Search);
         ResizeToDefault(*spreadsheet_, WindowKind::Spreadsheet);
     });
-    connect(main_.get(), &TView::closed, this, [this] {
+    connect(main_.get(), &MainWindow::closed, this, [this] {
         closeOthers();
         emit closed();
     });

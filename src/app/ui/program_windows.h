@@ -16,9 +16,9 @@ class QWidget;
 
 namespace vorlane {
 
-class TSearch;
-class TSnapShot;
-class TView;
+class SearchWindow;
+class SpreadsheetWindow;
+class MainWindow;
 
 class ProgramWindows : public QObject, public WindowOpener {
     Q_OBJECT
@@ -26,9 +26,9 @@ public:
     ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPaths paths);
     ~ProgramWindows() override;
 
-    TView& main() { return *main_; }
-    TSearch& search() { return *search_; }
-    TSnapShot& spreadsheet() { return *spreadsheet_; }
+    MainWindow& main() { return *main_; }
+    SearchWindow& search() { return *search_; }
+    SpreadsheetWindow& spreadsheet() { return *spreadsheet_; }
     // A window made on demand while it is open, else nullptr.
     QWidget* openWindow(ProgramWindow window) const;
     QMenu* reportMenu() const { return reportMenu_.get(); }
@@ -55,9 +55,9 @@ private:
     DatabaseSession& session_;
     Dialogs& dialogs_;
     WindowContext context_;
-    std::unique_ptr<TView> main_;
-    std::unique_ptr<TSearch> search_;
-    std::unique_ptr<TSnapShot> spreadsheet_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<SearchWindow> search_;
+    std::unique_ptr<SpreadsheetWindow> spreadsheet_;
     std::map<ProgramWindow, WindowMaker> makers_;
     std::map<ProgramWindow, QPointer<QWidget>> open_;
     std::unique_ptr<QMenu> reportMenu_;

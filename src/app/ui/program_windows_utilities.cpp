@@ -3,15 +3,15 @@
 #include <QApplication>
 
 #include "app/ui/program_utilities.h"
-#include "reports/ui/tgraph_display.h"
-#include "utilities/ui/tcd_form.h"
+#include "reports/ui/graph_window.h"
+#include "utilities/ui/cd_player_window.h"
 #include "widgets/help_window.h"
 
 namespace vorlane {
 
 void ProgramWindows::registerUtilities() {
     utilities_ = std::make_unique<Utilities>();
-    registerOnDemand(ProgramWindow::Graph, [](WindowContext& context) -> QWidget* { return new TGraphDisplay(context); });
+    registerOnDemand(ProgramWindow::Graph, [](WindowContext& context) -> QWidget* { return new GraphWindow(context); });
     registerOnDemand(ProgramWindow::Calculator, [this](WindowContext& context) -> QWidget* {
         utilities_->calculator.Execute(QApplication::activeWindow(), [data = context.paths.data] {
             ShowHelpTopic(data, QStringLiteral("Contents"));
@@ -24,7 +24,7 @@ void ProgramWindows::registerUtilities() {
     });
     registerOnDemand(ProgramWindow::CdPlayer, [this](WindowContext&) -> QWidget* {
         if (!utilities_->drive) utilities_->drive = std::make_unique<LibcdioDrive>(utilities_->clock);
-        return new TCDForm(*utilities_->drive);
+        return new CdPlayerWindow(*utilities_->drive);
     });
 }
 

@@ -9,8 +9,8 @@
 #include <map>
 
 #include "app/ui/program_windows.h"
-#include "editor/ui/tview.h"
-#include "search/ui/tsearch.h"
+#include "editor/ui/main_window.h"
+#include "search/ui/search_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

@@ -34,10 +34,10 @@ ProgramWindows& ViewTest::windows() {
     return *windows_;
 }
 
-TView& ViewTest::view() { return windows().main(); }
+MainWindow& ViewTest::view() { return windows().main(); }
 
 void ViewTest::Activate() {
-    TView& window = view();
+    MainWindow& window = view();
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 2000));

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/ui/program_windows.h"
-#include "editor/ui/tview.h"
+#include "editor/ui/main_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -24,7 +24,7 @@ protected:
 
     // Creates the program's windows (reading the settings file as it stands).
     ProgramWindows& windows();
-    TView& view();
+    MainWindow& view();
     // Shows the window and makes it the active one; the first time runs the
     // start-up sequence.
     void Activate();

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "reports/ui/chart/graph_chart.h"
-#include "reports/ui/tgraph_display.h"
+#include "reports/ui/graph_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "widgets/recording_opener.h"
@@ -33,7 +33,7 @@ TEST(GraphWindow, DoubleClickChartsTheChildrenOfAValue) {
     vorlane::testing::RecordingOpener opener;
     opener.available = {ProgramWindow::Graph, ProgramWindow::Calculator};
     WindowContext context{session, dialogs, AppPaths{folder.file("Vorlane.ini"), {}}, opener};
-    TGraphDisplay window(context);
+    GraphWindow window(context);
     window.Activated();
     EXPECT_EQ(window.chart()->title(), "Region");  // description 1 is charted first
     EXPECT_EQ(window.chart()->barValues(), (std::vector<double>{0}));

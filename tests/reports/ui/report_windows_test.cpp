@@ -13,8 +13,8 @@
 #include <QTableWidget>
 #include <filesystem>
 
-#include "reports/ui/thtml_report.h"
-#include "reports/ui/tshopping_list_form.h"
+#include "reports/ui/html_report_window.h"
+#include "reports/ui/shopping_list_window.h"
 #include "storage/database_session.h"
 #include "support/file_bytes.h"
 #include "support/scripted_dialogs.h"
@@ -62,7 +62,7 @@ std::vector<std::string> Rows(const QTableWidget& grid) {
 }
 
 TEST_F(ReportWindowsTest, ShoppingListTalliesAndFollowsTheCheckBox) {
-    TShoppingListForm form(context);
+    ShoppingListWindow form(context);
     auto* grid = form.findChild<QTableWidget*>(QStringLiteral("ShoppingListGrid"));
     auto* only = form.findChild<QCheckBox*>(QStringLiteral("SearchListOnly"));
     ASSERT_TRUE(grid && only);
@@ -76,7 +76,7 @@ TEST_F(ReportWindowsTest, ShoppingListTalliesAndFollowsTheCheckBox) {
 }
 
 TEST_F(ReportWindowsTest, HtmlReportSavesEscapedHtmlAndSaysWhere) {
-    THTMLReport window(context);
+    HtmlReportWindow window(context);
     for (int e : {kNameIndex, kRecordNumberIndex}) window.AddField(e);
     const std::string out = folder.file("out.htm");
     dialogs.Choose(out);
@@ -102,14 +102,14 @@ TEST_F(ReportWindowsTest, HtmlReportSavesEscapedHtmlAndSaysWhere) {
 TEST_F(ReportWindowsTest, HtmlReportFormatSavesAndLoads) {
     const std::string format = folder.file("f.hrf");
     {
-        THTMLReport window(context);
+        HtmlReportWindow window(context);
         window.AddField(3);
         window.AddField(kNameIndex);
         dialogs.Choose(format);
         window.SaveFormatClick();
     }
     Spill(folder.file("bad.hrf"), "\x01\x06\x04Name");
-    THTMLReport window(context);
+    HtmlReportWindow window(context);
     dialogs.Choose(format);
     window.LoadFormatClick();
     auto* list = window.findChild<QListWidget*>(QStringLiteral("Fields"));
@@ -127,8 +127,8 @@ TEST_F(ReportWindowsTest, HtmlReportFormatSavesAndLoads) {
 #include <QPrinter>
 #include <cstdio>
 
-#include "reports/ui/tprint_box.h"
-#include "reports/ui/trk_preview.h"
+#include "reports/ui/regular_report_window.h"
+#include "reports/ui/report_preview_dialog.h"
 
 namespace vorlane::testing {
 namespace {
@@ -145,11 +145,11 @@ std::string PdfPages(const std::string& path) {
 
 TEST_F(ReportWindowsTest, RegularReportPreviewPrintsAPageRangeAndExports) {
     session->records().resize(300);
-    TPrintBox box(context);
+    RegularReportWindow box(context);
     for (int e : {kNameIndex, 10, 0, kStatusIndex}) box.AddField(e);
     const std::string pdf = folder.file("range.pdf"), csv = folder.file("t.csv");
     int pageCount = 0;
-    box.SetPreviewRunner([&](TRKPreview& preview) {
+    box.SetPreviewRunner([&](ReportPreviewDialog& preview) {
         preview.SetPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
             pageCount = pages;
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -177,13 +177,13 @@ TEST_F(ReportWindowsTest, RegularReportPreviewPrintsAPageRangeAndExports) {
 TEST_F(ReportWindowsTest, RegularReportFormatRoundTripsThroughTheWindow) {
     const std::string format = folder.file("f.rpt");
     {
-        TPrintBox box(context);
+        RegularReportWindow box(context);
         box.AddField(kNameIndex);
         box.AddField(3);
         dialogs.Choose(format);
         box.SaveFormatClick();
     }
-    TPrintBox box(context);
+    RegularReportWindow box(context);
     dialogs.Choose(format);
     box.LoadFormatClick();
     EXPECT_EQ(box.box().settings.items.size(), 2u);
@@ -199,7 +199,7 @@ TEST_F(ReportWindowsTest, RegularReportTakesItsSizeFromTheSettings) {
     paths.settingsFile = folder.file("Vorlane.ini");
     Spill(paths.settingsFile, "[SETTINGS]\nReportW:=900\nreporth:=700\n");
     WindowContext withSettings{*session, dialogs, paths, opener};
-    TPrintBox box(withSettings);
+    RegularReportWindow box(withSettings);
     EXPECT_EQ(box.size(), QSize(900, 700));
 }
 

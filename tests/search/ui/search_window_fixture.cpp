@@ -37,13 +37,13 @@ int SearchWindowTest::spreadsheetShown() const {
     return found == opener.opened.end() ? 0 : found->second;
 }
 
-TSearch& SearchWindowTest::window() {
-    if (!window_) window_ = std::make_unique<TSearch>(*session, paths, links);
+SearchWindow& SearchWindowTest::window() {
+    if (!window_) window_ = std::make_unique<SearchWindow>(*session, paths, links);
     return *window_;
 }
 
 void SearchWindowTest::Activate() {
-    TSearch& w = window();
+    SearchWindow& w = window();
     w.ShowWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w, 2000));
     QApplication::processEvents();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "search/ui/tsearch.h"
+#include "search/ui/search_window.h"
 #include "support/scripted_dialogs.h"
 #include "widgets/recording_opener.h"
 #include "support/temp_folder.h"
@@ -26,7 +26,7 @@ protected:
     ~SearchWindowTest() override;
 
     // Creates the window (reading the settings file as it stands).
-    TSearch& window();
+    SearchWindow& window();
     void Activate();
     void Deactivate();
     // Makes the window active again after a menu or a modal dialog.
@@ -60,7 +60,7 @@ protected:
     int recordsChanged = 0;
 
 private:
-    std::unique_ptr<TSearch> window_;
+    std::unique_ptr<SearchWindow> window_;
     std::unique_ptr<QWidget> other_;
 };
 

@@ -8,15 +8,15 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "utilities/ui/tcal_form.h"
-#include "utilities/ui/tcd_form.h"
-#include "utilities/ui/tthe_calculator.h"
+#include "utilities/ui/calendar_window.h"
+#include "utilities/ui/cd_player_window.h"
+#include "utilities/ui/calculator_window.h"
 
 namespace vorlane {
 namespace {
 
 TEST(CalculatorWindow, TypedAndClickedKeysShareOneHandling) {
-    TTheCalculator window;
+    CalculatorWindow window;
     window.show();
     QTest::keyClicks(&window, "12+3");
     QTest::mouseClick(window.key('0'), Qt::LeftButton);
@@ -40,7 +40,7 @@ TEST(CalculatorWindow, TypedAndClickedKeysShareOneHandling) {
 }
 
 TEST(CalendarWindow, KeysAndClicksMoveAndConfirm) {
-    TCalForm form({2001, 1, 31}, {2001, 1, 1});
+    CalendarWindow form({2001, 1, 31}, {2001, 1, 1});
     form.show();
     QTest::keyClick(&form, Qt::Key_PageDown);
     EXPECT_EQ(form.popup().selected(), (CalDate{2001, 2, 28}));
@@ -57,7 +57,7 @@ TEST(CalendarWindow, KeysAndClicksMoveAndConfirm) {
 
 TEST(CdPlayerWindow, WithoutADriveItSaysNotReady) {
     NoCdDrive drive;
-    TCDForm window(drive);  // made after the drive, so gone before it
+    CdPlayerWindow window(drive);  // made after the drive, so gone before it
     window.show();
     EXPECT_EQ(window.CDStatus->text(), "Ready");
     QTest::mouseClick(window.button(CdButton::Play), Qt::LeftButton);

@@ -19,9 +19,9 @@
 #include "views/ui/album_grid.h"
 #include "views/ui/spreadsheet_delegate.h"
 #include "views/ui/spreadsheet_model.h"
-#include "views/ui/talbum_view.h"
-#include "views/ui/tselect_spreadsheet_form.h"
-#include "views/ui/tsnapshot.h"
+#include "views/ui/album_window.h"
+#include "views/ui/column_chooser_dialog.h"
+#include "views/ui/spreadsheet_window.h"
 #include "widgets/key_typing.h"
 
 namespace vorlane::testing {
@@ -30,31 +30,31 @@ namespace {
 class RecordViewsTest : public ViewTest {
 protected:
     // Three records named A, B, C; the spreadsheet shown on all of them.
-    TSnapShot& Sheet() {
+    SpreadsheetWindow& Sheet() {
         StartEmpty();
         for (const char* name : {"B", "C"}) {
             session->AppendNewRecord();
             session->records().back().Name = name;
         }
         record(0).Name = "A";
-        TSnapShot& sheet = windows().spreadsheet();
+        SpreadsheetWindow& sheet = windows().spreadsheet();
         windows().Open(ProgramWindow::Spreadsheet);
         sheet.Activate();
         QApplication::processEvents();
         return sheet;
     }
-    int Column(TSnapShot& sheet, int code) {
+    int Column(SpreadsheetWindow& sheet, int code) {
         for (int c = 0; c < sheet.model().columnCount(); ++c)
             if (sheet.model().CodeAt(c) == code) return c;
         ADD_FAILURE() << "no column " << code;
         return 0;
     }
     // A right press on the cell; returns the menu that popped up.
-    void RightPress(TSnapShot& sheet, int row, int code) { sheet.PressCell(row, Column(sheet, code), true, {10, 10}); }
+    void RightPress(SpreadsheetWindow& sheet, int row, int code) { sheet.PressCell(row, Column(sheet, code), true, {10, 10}); }
 };
 
 TEST_F(RecordViewsTest, TypingInACellReachesTheRecordAndTheMainWindow) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     const QModelIndex cell = sheet.model().index(1, Column(sheet, kNameCode));
     sheet.SelectCell(1, cell.column());
     sheet.grid()->edit(cell);
@@ -73,7 +73,7 @@ TEST_F(RecordViewsTest, TypingInACellReachesTheRecordAndTheMainWindow) {
 }
 
 TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     record(2).Favorite = true;
     RightPress(sheet, 2, kStatusCode);
     ASSERT_TRUE(sheet.statusMenu()->isVisible());
@@ -104,7 +104,7 @@ TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
 }
 
 TEST_F(RecordViewsTest, PictureMenuChoosesAndClearsTheSlot) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     const std::string picture = VORLANE_SOURCE_DIR "/data/placeholder.png";
     dialogs.Choose(picture);
     RightPress(sheet, 1, ImageCode(2));
@@ -122,7 +122,7 @@ TEST_F(RecordViewsTest, PictureMenuChoosesAndClearsTheSlot) {
 }
 
 TEST_F(RecordViewsTest, RecordNumberBoxAndEmptySearchList) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     for (const auto& [typed, shown] : {std::pair{"0", "1"}, {"99", "3"}}) {
         sheet.numberBox()->setText(QString::fromLatin1(typed));
         sheet.numberKeyPress();
@@ -139,7 +139,7 @@ TEST_F(RecordViewsTest, RecordNumberBoxAndEmptySearchList) {
 }
 
 TEST_F(RecordViewsTest, BrowsePanelSelectsByPrimaryCategory) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     const char* regions[] = {"Pauillac : Bordeaux : France", "Napa : California : USA", "Medoc : Bordeaux : France"};
     for (std::size_t i = 0; i < 3; ++i) record(i).Description(1) = regions[i];
     sheet.modeButton(3)->click();
@@ -155,7 +155,7 @@ TEST_F(RecordViewsTest, BrowsePanelSelectsByPrimaryCategory) {
 }
 
 TEST_F(RecordViewsTest, DraggingAHeaderRewritesTheColumnList) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     sheet.grid()->setColumnWidth(1, 60);
     sheet.grid()->horizontalHeader()->moveSection(1, 0);  // the name to the front
     const ViewSettings& view = windows().main().viewSettings();
@@ -167,9 +167,9 @@ TEST_F(RecordViewsTest, DraggingAHeaderRewritesTheColumnList) {
 }
 
 TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
-    TSnapShot& sheet = Sheet();
+    SpreadsheetWindow& sheet = Sheet();
     windows().Open(ProgramWindow::Album);
-    auto* album = qobject_cast<TAlbumView*>(windows().openWindow(ProgramWindow::Album));
+    auto* album = qobject_cast<AlbumWindow*>(windows().openWindow(ProgramWindow::Album));
     ASSERT_NE(album, nullptr);
     album->Activate();
     EXPECT_EQ(album->pageLabel(), QStringLiteral("Page 1 of 1"));
@@ -191,7 +191,7 @@ TEST_F(RecordViewsTest, TheSampleShowsItsFirstPictureFromBesideTheFile) {
 }
 
 TEST_F(RecordViewsTest, ChooserListsTheColumnsAndKeepsOne) {
-    TSelectSpreadsheetForm form(DefaultSpreadsheetColumns(), DefaultLabels());
+    ColumnChooserDialog form(DefaultSpreadsheetColumns(), DefaultLabels());
     EXPECT_EQ(form.fields()->count(), 29);
     for (QAction* entry : form.fieldMenu()->actions()) EXPECT_FALSE(entry->isEnabled());
     form.fields()->setCurrentRow(0);
