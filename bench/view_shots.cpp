@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     PrintedDialogs dialogs;
     vorlane::DatabaseSession session(dialogs, paths.data);
     vorlane::ProgramWindows windows(session, dialogs, paths);
-    windows.main().SetStartupFile(argv[1]);
+    windows.main().setStartupFile(argv[1]);
     windows.main().show();
     windows.main().activateWindow();
     QTest::qWait(800);
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
         session.records()[i].OnSearchList = true;
         session.records()[i].PreviouslyListed = i % 2 == 0;
     }
-    windows.Open(vorlane::ProgramWindow::Spreadsheet);
+    windows.open(vorlane::ProgramWindow::Spreadsheet);
     vorlane::SpreadsheetWindow& sheet = windows.spreadsheet();
     sheet.resize(1100, 650);
     sheet.highlightBox()->setChecked(true);
@@ -76,12 +76,12 @@ int main(int argc, char* argv[]) {
     chooser.grab().save(out + "/chooser.png");
     chooser.close();
 
-    windows.Open(vorlane::ProgramWindow::Album);
+    windows.open(vorlane::ProgramWindow::Album);
     auto* album = qobject_cast<vorlane::AlbumWindow*>(windows.openWindow(vorlane::ProgramWindow::Album));
     album->resize(700, 560);
     album->labelBox()->setChecked(true);
-    album->Activate();
-    album->grid()->DecodeAll();
+    album->activate();
+    album->grid()->decodeAll();
     QTest::qWait(600);
     album->grab().save(out + "/album.png");
     windows.main().hide();

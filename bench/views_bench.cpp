@@ -39,9 +39,9 @@ public:
 
 class NoOpener : public WindowOpener {
 public:
-    bool CanOpen(ProgramWindow) const override { return false; }
-    void Open(ProgramWindow) override {}
-    void PopUpReportMenu() override {}
+    bool canOpen(ProgramWindow) const override { return false; }
+    void open(ProgramWindow) override {}
+    void popUpReportMenu() override {}
 };
 
 struct Views {
@@ -81,7 +81,7 @@ void BM_SpreadsheetFirstPaint(benchmark::State& state) {
         SpreadsheetWindow sheet(views.context, {});
         sheet.resize(1000, 700);
         sheet.show();
-        sheet.Activate();
+        sheet.activate();
         benchmark::DoNotOptimize(sheet.grab());
     }
 }
@@ -91,7 +91,7 @@ void BM_SpreadsheetScrollToEnd(benchmark::State& state) {
     SpreadsheetWindow sheet(views.context, {});
     sheet.resize(1000, 700);
     sheet.show();
-    sheet.Activate();
+    sheet.activate();
     for (auto _ : state) {
         sheet.grid()->scrollToTop();
         benchmark::DoNotOptimize(sheet.grid()->viewport()->grab());
@@ -105,14 +105,14 @@ void BM_SpreadsheetSortByName(benchmark::State& state) {
     SpreadsheetWindow sheet(views.context, {});
     sheet.resize(1000, 700);
     sheet.show();
-    sheet.Activate();
+    sheet.activate();
     const RecordList original = views.session.records();
     for (auto _ : state) {
         state.PauseTiming();
         views.session.records() = original;
         state.ResumeTiming();
         SortRecords(views.session.records(), kSortKeyName);
-        sheet.Activate();
+        sheet.activate();
         benchmark::DoNotOptimize(sheet.grid()->viewport()->grab());
     }
 }
@@ -137,20 +137,20 @@ void albumPageTurn(benchmark::State& state, bool cold) {
     album.resize(1200, 900);
     album.show();
     for (int i = 0; i < 8; ++i) album.pages().MoreRows(), album.pages().MoreCols();
-    album.Activate();
-    album.grid()->DecodeAll();
+    album.activate();
+    album.grid()->decodeAll();
     bool forward = true;
     for (auto _ : state) {
         if (cold) {
             state.PauseTiming();
-            PictureLoader::Shared().ClearCache();
-            album.grid()->ClearDecoded();
+            PictureLoader::shared().clearCache();
+            album.grid()->clearDecoded();
             state.ResumeTiming();
         }
         forward ? album.pages().Next() : album.pages().Previous();
         forward = !forward;
-        album.BuildSheet();
-        album.grid()->DecodeAll();
+        album.buildSheet();
+        album.grid()->decodeAll();
         benchmark::DoNotOptimize(album.grid()->grab());
     }
     std::filesystem::remove_all(copies);

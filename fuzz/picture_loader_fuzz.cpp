@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bytes = kSignatures[data[0] % std::size(kSignatures)];
         bytes.append(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     }
-    QImage image = vorlane::PictureLoader::Decode(bytes, limits);
+    QImage image = vorlane::PictureLoader::decode(bytes, limits);
     if (!image.isNull() && (image.width() > limits.maxSide || image.height() > limits.maxSide)) __builtin_trap();
     return 0;
 }

@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
 
     // A file handed over by a file manager or on the command line is opened
     // in place of the offer to reopen the last one.
-    if (files.size() == 1) view.SetStartupFile(vorlane::PathFromQString(files.at(0)));
+    if (files.size() == 1) view.setStartupFile(vorlane::PathFromQString(files.at(0)));
 
     QObject::connect(&windows, &vorlane::ProgramWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     view.show();

@@ -30,7 +30,7 @@ HelpWindow::HelpWindow(DataFolders folders, QWidget* parent)
     auto* back = new QPushButton(QStringLiteral("Back"), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     back->setEnabled(false);
-    connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(QStringLiteral("Contents")); });
+    connect(contents, &QPushButton::clicked, this, [this] { showTopic(QStringLiteral("Contents")); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -46,7 +46,7 @@ HelpWindow::HelpWindow(DataFolders folders, QWidget* parent)
     resize(620, 520);
 }
 
-void HelpWindow::ShowTopic(const QString& topic) {
+void HelpWindow::showTopic(const QString& topic) {
     currentFile_ = HelpFileName(topic);
     std::string found = folders_.Find("help/" + PathFromQString(currentFile_));
     if (found.empty()) {
@@ -65,7 +65,7 @@ HelpWindow* ShowHelpTopic(const DataFolders& folders, const QString& topic) {
         window = new HelpWindow(folders);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    window->ShowTopic(topic);
+    window->showTopic(topic);
     window->show();
     window->raise();
     window->activateWindow();

@@ -18,7 +18,7 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     explicit HelpWindow(DataFolders folders, QWidget* parent = nullptr);
-    void ShowTopic(const QString& topic);
+    void showTopic(const QString& topic);
     QString currentTopicFile() const { return currentFile_; }
 
 private:

@@ -97,12 +97,12 @@ QImage ReadPcx(const QByteArray& bytes, const PictureLimits& limits) {
 
 PictureLoader::PictureLoader(PictureLimits limits, int cacheKb) : limits_(limits), cache_(cacheKb) {}
 
-PictureLoader& PictureLoader::Shared() {
+PictureLoader& PictureLoader::shared() {
     static PictureLoader loader;
     return loader;
 }
 
-QImage PictureLoader::Decode(const QByteArray& bytes, const PictureLimits& limits) {
+QImage PictureLoader::decode(const QByteArray& bytes, const PictureLimits& limits) {
     if (bytes.isEmpty() || bytes.size() > limits.maxFileBytes) return {};
     QBuffer buffer;
     buffer.setData(bytes);
@@ -114,12 +114,12 @@ QImage PictureLoader::Decode(const QByteArray& bytes, const PictureLimits& limit
     return {};
 }
 
-QImage PictureLoader::LoadRecordPicture(const std::string& name, const std::string& databaseFile) {
+QImage PictureLoader::loadRecordPicture(const std::string& name, const std::string& databaseFile) {
     if (name.empty()) return {};
-    return Load(PathToQString(ResolvePicturePath(name, databaseFile)));
+    return load(PathToQString(ResolvePicturePath(name, databaseFile)));
 }
 
-QImage PictureLoader::Load(const QString& path) {
+QImage PictureLoader::load(const QString& path) {
     QFileInfo info(path);
     if (!info.isFile()) return {};
     const qint64 size = info.size();
@@ -132,7 +132,7 @@ QImage PictureLoader::Load(const QString& path) {
     QFile file(path);
     if (size <= limits_.maxFileBytes && file.open(QIODevice::ReadOnly)) {
         QByteArray bytes = file.read(limits_.maxFileBytes + 1);
-        image = Decode(bytes, limits_);
+        image = decode(bytes, limits_);
     }
     auto* entry = new Entry{size, modified, image};
     cache_.insert(path, entry, std::max<qsizetype>(1, image.sizeInBytes() / 1024));

@@ -25,22 +25,22 @@ class PictureLoader {
 public:
     explicit PictureLoader(PictureLimits limits = {}, int cacheKb = 96 * 1024);
     // The loader the windows share, so a picture shown twice is decoded once.
-    static PictureLoader& Shared();
+    static PictureLoader& shared();
 
     // A null image when the file cannot be read or holds no picture this
     // loader decodes. Results, failures included, are cached by path, size
     // and modification time.
-    QImage Load(const QString& path);
+    QImage load(const QString& path);
 
     // A record's picture: a relative name is looked up beside databaseFile.
-    QImage LoadRecordPicture(const std::string& name, const std::string& databaseFile);
+    QImage loadRecordPicture(const std::string& name, const std::string& databaseFile);
 
     // The decoding itself, for bytes already in memory.
-    static QImage Decode(const QByteArray& bytes, const PictureLimits& limits);
+    static QImage decode(const QByteArray& bytes, const PictureLimits& limits);
 
     const PictureLimits& limits() const { return limits_; }
     int decodeCount() const { return decodes_; }  // loads not served from the cache
-    void ClearCache() { cache_.clear(); }
+    void clearCache() { cache_.clear(); }
 
 private:
     struct Entry {

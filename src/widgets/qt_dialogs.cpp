@@ -78,7 +78,7 @@ std::string QtDialogs::Prompt(const std::string& caption, const std::string& pro
     dialog.setTextEchoMode(hidden ? QLineEdit::Password : QLineEdit::Normal);
     // The answer goes into the database, so it must be storable as typed.
     TextGuard guard([this](const QString& refused) { Error(UnstorableMessage(refused)); });
-    if (auto* edit = dialog.findChild<QLineEdit*>()) guard.Watch(edit);
+    if (auto* edit = dialog.findChild<QLineEdit*>()) guard.watch(edit);
     if (dialog.exec() != QDialog::Accepted) return defaultText;
     std::string typed;
     if (!FromQString(dialog.textValue(), typed)) return defaultText;

@@ -23,7 +23,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor); line && guard_) guard_->Watch(line);
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && guard_) guard_->watch(line);
         return editor;
     }
 
@@ -40,7 +40,7 @@ void TextGuard::refuse(const QString& character) {
         this, [this, character] { if (report_) report_(character); }, Qt::QueuedConnection);
 }
 
-void TextGuard::Watch(QLineEdit* edit) {
+void TextGuard::watch(QLineEdit* edit) {
     edit->setProperty(kLastGood, edit->text());
     connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
         QString refused = FirstUnstorable(text);
@@ -57,7 +57,7 @@ void TextGuard::Watch(QLineEdit* edit) {
     });
 }
 
-void TextGuard::Watch(QPlainTextEdit* edit) {
+void TextGuard::watch(QPlainTextEdit* edit) {
     edit->setProperty(kLastGood, edit->toPlainText());
     connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] {
         QString text = edit->toPlainText();
@@ -77,6 +77,6 @@ void TextGuard::Watch(QPlainTextEdit* edit) {
     });
 }
 
-QAbstractItemDelegate* TextGuard::MakeDelegate(QObject* parent) { return new GuardedDelegate(this, parent); }
+QAbstractItemDelegate* TextGuard::makeDelegate(QObject* parent) { return new GuardedDelegate(this, parent); }
 
 }  // namespace vorlane

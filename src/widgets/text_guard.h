@@ -20,10 +20,10 @@ public:
     // and outside the key handling that caused it.
     explicit TextGuard(Reporter report, QObject* parent = nullptr);
 
-    void Watch(QLineEdit* edit);
-    void Watch(QPlainTextEdit* edit);
+    void watch(QLineEdit* edit);
+    void watch(QPlainTextEdit* edit);
     // For grids: every cell editor it creates is watched.
-    QAbstractItemDelegate* MakeDelegate(QObject* parent);
+    QAbstractItemDelegate* makeDelegate(QObject* parent);
 
 private:
     void refuse(const QString& character);

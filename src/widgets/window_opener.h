@@ -18,15 +18,15 @@ class WindowOpener {
 public:
     virtual ~WindowOpener() = default;
     // False while the program has no such window yet: its buttons stay disabled.
-    virtual bool CanOpen(ProgramWindow window) const = 0;
+    virtual bool canOpen(ProgramWindow window) const = 0;
     // Shows the window, making it first where it is made on demand.
-    virtual void Open(ProgramWindow window) = 0;
+    virtual void open(ProgramWindow window) = 0;
     // The main window's report menu at the mouse pointer.
-    virtual void PopUpReportMenu() = 0;
+    virtual void popUpReportMenu() = 0;
     // True when any entry of the report menu can open.
-    bool CanOpenAnyReport() const {
-        return CanOpen(ProgramWindow::HtmlReport) || CanOpen(ProgramWindow::RegularReport) ||
-               CanOpen(ProgramWindow::ShoppingList);
+    bool canOpenAnyReport() const {
+        return canOpen(ProgramWindow::HtmlReport) || canOpen(ProgramWindow::RegularReport) ||
+               canOpen(ProgramWindow::ShoppingList);
     }
 };
 

@@ -103,7 +103,7 @@ RecordPrinter::RecordPrinter(Dialogs& dialogs)
 
 RecordPrinter::~RecordPrinter() = default;
 
-bool RecordPrinter::FormPrint(QWidget* window) {
+bool RecordPrinter::printForm(QWidget* window) {
     if (!chooser_(*printer_, window, 0)) return false;
     QString error;
     if (!PrintWindowPicture(*printer_, window, &error)) {
@@ -113,11 +113,11 @@ bool RecordPrinter::FormPrint(QWidget* window) {
     return true;
 }
 
-void RecordPrinter::QuickPrintClick(QWidget* mainWindow) {
-    if (FormPrint(mainWindow)) dialogs_.Information(kFormPrintedMessage);
+void RecordPrinter::quickPrint(QWidget* mainWindow) {
+    if (printForm(mainWindow)) dialogs_.Information(kFormPrintedMessage);
 }
 
-void RecordPrinter::PrintLines(QWidget* parent, const std::vector<std::string>& lines, const char* doneMessage) {
+void RecordPrinter::printLines(QWidget* parent, const std::vector<std::string>& lines, const char* doneMessage) {
     if (!chooser_(*printer_, parent, 0)) return;
     QString error;
     if (!PrintPlainText(*printer_, lines, PlainTextFont(), &error)) {

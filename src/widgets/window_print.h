@@ -53,17 +53,17 @@ public:
     RecordPrinter& operator=(const RecordPrinter&) = delete;
 
     // Replaces the print dialog (tests answer with a PDF file).
-    void SetChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
+    void setChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
     // Kept for the run, so the person's choice of printer stays.
     QPrinter& printer() { return *printer_; }
 
-    // FormPrint: after the print dialog, the window's picture on one page.
+    // printForm: after the print dialog, the window's picture on one page.
     // False when cancelled or failed (the failure is shown).
-    bool FormPrint(QWidget* window);
-    // FormPrint of the main window, then "Form sent to Printer.".
-    void QuickPrintClick(QWidget* mainWindow);
+    bool printForm(QWidget* window);
+    // printForm of the main window, then "Form sent to Printer.".
+    void quickPrint(QWidget* mainWindow);
     // After the print dialog, lines as plain text, then doneMessage.
-    void PrintLines(QWidget* parent, const std::vector<std::string>& lines, const char* doneMessage);
+    void printLines(QWidget* parent, const std::vector<std::string>& lines, const char* doneMessage);
 
 private:
     Dialogs& dialogs_;

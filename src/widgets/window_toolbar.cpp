@@ -30,7 +30,7 @@ void WindowToolbar::addSeparator() { bar_->addSeparator(); }
 
 QAction* WindowToolbar::addOpen(const QIcon& icon, const QString& hint, ProgramWindow self, ProgramWindow target) {
     std::function<void()> run;
-    if (opener_ && target != self && opener_->CanOpen(target)) run = [opener = opener_, target] { opener->Open(target); };
+    if (opener_ && target != self && opener_->canOpen(target)) run = [opener = opener_, target] { opener->open(target); };
     return add(icon, hint, std::move(run));
 }
 
@@ -41,10 +41,10 @@ void WindowToolbar::addWindowButtons(ProgramWindow self, std::function<void()> b
     addOpen(MakeToolIcon(ToolIcon::Spreadsheet), QStringLiteral("Generate Spreadsheet"), self,
             ProgramWindow::Spreadsheet);
     std::function<void()> report;
-    if (opener_ && opener_->CanOpenAnyReport())
+    if (opener_ && opener_->canOpenAnyReport())
         report = [opener = opener_, before = std::move(beforeReportMenu)] {
             if (before) before();
-            opener->PopUpReportMenu();
+            opener->popUpReportMenu();
         };
     add(MakeToolIcon(ToolIcon::Report), QStringLiteral("Generate Report"), std::move(report));
     if (self != ProgramWindow::Main)

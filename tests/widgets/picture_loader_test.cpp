@@ -266,7 +266,7 @@ protected:
 TEST_F(PictureLoaderTest, ReadsBmpPngGifAndJpeg) {
     const QImage sample = Sample();
     for (const char* format : {"bmp", "png", "gif"}) {
-        QImage image = loader.Load(save((std::string("s.") + format).c_str(), sample, format));
+        QImage image = loader.load(save((std::string("s.") + format).c_str(), sample, format));
         ASSERT_EQ(image.size(), QSize(9, 6)) << format;
         EXPECT_TRUE(SameColour(image.pixel(3, 0), qRgb(255, 0, 0))) << format;
         EXPECT_TRUE(SameColour(image.pixel(8, 4), qRgb(0, 0, 255))) << format;
@@ -275,7 +275,7 @@ TEST_F(PictureLoaderTest, ReadsBmpPngGifAndJpeg) {
     }
     QImage large(64, 48, QImage::Format_RGB32);
     large.fill(qRgb(200, 40, 40));
-    QImage jpeg = loader.Load(save("s.jpg", large, "jpeg"));
+    QImage jpeg = loader.load(save("s.jpg", large, "jpeg"));
     ASSERT_EQ(jpeg.size(), QSize(64, 48));
     EXPECT_TRUE(SameColour(jpeg.pixel(30, 20), qRgb(200, 40, 40), 12));
 }
@@ -288,7 +288,7 @@ TEST_F(PictureLoaderTest, ReadsPalettedAndTrueColourPcx) {
     pixels[1] = std::vector<int>(70, 2);
     pixels[2][0] = 3;
     pixels[2][69] = 4;
-    QImage paletted = loader.Load(write("p.pcx", PalettedPcx(pixels, palette)));
+    QImage paletted = loader.load(write("p.pcx", PalettedPcx(pixels, palette)));
     ASSERT_EQ(paletted.size(), QSize(70, 3));
     EXPECT_TRUE(SameColour(paletted.pixel(35, 0), palette[1]));
     EXPECT_TRUE(SameColour(paletted.pixel(0, 1), palette[2]));
@@ -297,35 +297,35 @@ TEST_F(PictureLoaderTest, ReadsPalettedAndTrueColourPcx) {
     EXPECT_TRUE(SameColour(paletted.pixel(68, 2), palette[1]));
 
     const QImage sample = Sample();
-    QImage rgb = loader.Load(write("t.pcx", TrueColourPcx(sample)));
+    QImage rgb = loader.load(write("t.pcx", TrueColourPcx(sample)));
     ASSERT_EQ(rgb.size(), sample.size());
     for (QPoint at : {QPoint(3, 0), QPoint(8, 4), QPoint(0, 5), QPoint(4, 3)})
         EXPECT_TRUE(SameColour(rgb.pixel(at), sample.pixel(at))) << at.x() << "," << at.y();
 }
 
 TEST_F(PictureLoaderTest, TheContentsDecideTheFormatNotTheName) {
-    EXPECT_EQ(loader.Load(save("really-png.pcx", Sample(), "png")).size(), QSize(9, 6));
-    EXPECT_EQ(loader.Load(write("really-pcx.bmp", PalettedPcx({{1, 1}}, {0, qRgb(1, 2, 3)}))).size(), QSize(2, 1));
+    EXPECT_EQ(loader.load(save("really-png.pcx", Sample(), "png")).size(), QSize(9, 6));
+    EXPECT_EQ(loader.load(write("really-pcx.bmp", PalettedPcx({{1, 1}}, {0, qRgb(1, 2, 3)}))).size(), QSize(2, 1));
     // Formats Qt reads but the program does not offer are refused.
-    EXPECT_TRUE(loader.Load(save("s.ppm", Sample(), "ppm")).isNull());
-    EXPECT_TRUE(loader.Load(save("s.xpm", Sample(), "xpm")).isNull());
+    EXPECT_TRUE(loader.load(save("s.ppm", Sample(), "ppm")).isNull());
+    EXPECT_TRUE(loader.load(save("s.xpm", Sample(), "xpm")).isNull());
 }
 
 TEST_F(PictureLoaderTest, DamagedMissingAndEmptyFilesGiveNoPicture) {
-    EXPECT_TRUE(loader.Load(QString::fromStdString(folder.file("missing.bmp"))).isNull());
-    EXPECT_TRUE(loader.Load(write("empty.gif", {})).isNull());
-    EXPECT_TRUE(loader.Load(write("noise.jpg", QByteArray(3000, '\x5A'))).isNull());
+    EXPECT_TRUE(loader.load(QString::fromStdString(folder.file("missing.bmp"))).isNull());
+    EXPECT_TRUE(loader.load(write("empty.gif", {})).isNull());
+    EXPECT_TRUE(loader.load(write("noise.jpg", QByteArray(3000, '\x5A'))).isNull());
 
     QByteArray png = Encode(Sample(), "png");
-    EXPECT_TRUE(loader.Load(write("header.png", png.left(20))).isNull());
+    EXPECT_TRUE(loader.load(write("header.png", png.left(20))).isNull());
     QByteArray bmp = Encode(Sample(), "bmp");
-    EXPECT_TRUE(loader.Load(write("header.bmp", bmp.left(30))).isNull());
+    EXPECT_TRUE(loader.load(write("header.bmp", bmp.left(30))).isNull());
 
     std::vector<std::vector<int>> pixels(40, std::vector<int>(40, 1));
     for (int y = 0; y < 40; ++y) pixels[static_cast<std::size_t>(y)][static_cast<std::size_t>(y)] = 2;
     QByteArray pcx = PalettedPcx(pixels, {0, qRgb(9, 9, 9), qRgb(99, 99, 99)});
-    EXPECT_TRUE(loader.Load(write("short.pcx", pcx.left(200))).isNull());
-    EXPECT_TRUE(loader.Load(write("header.pcx", pcx.left(128))).isNull());
+    EXPECT_TRUE(loader.load(write("short.pcx", pcx.left(200))).isNull());
+    EXPECT_TRUE(loader.load(write("header.pcx", pcx.left(128))).isNull());
 }
 
 TEST_F(PictureLoaderTest, TruncatedPicturesNeverCrashAndNeverGrow) {
@@ -337,7 +337,7 @@ TEST_F(PictureLoaderTest, TruncatedPicturesNeverCrashAndNeverGrow) {
     for (const char* format : {"png", "bmp", "gif", "jpeg"}) {
         QByteArray whole = Encode(big, format);
         for (qsizetype cut : {whole.size() / 2, whole.size() - 1}) {
-            QImage image = PictureLoader::Decode(whole.left(cut), loader.limits());
+            QImage image = PictureLoader::decode(whole.left(cut), loader.limits());
             EXPECT_TRUE(image.isNull() || image.size() == big.size()) << format << " cut at " << cut;
         }
     }
@@ -351,7 +351,7 @@ TEST_F(PictureLoaderTest, AbsurdDimensionsAreRefusedBeforeDecoding) {
     };
     for (const Case& huge : {Case{"huge.bmp", HugeBmp()}, Case{"huge.png", HugePng()}, Case{"huge.gif", HugeGif()},
                              Case{"huge.pcx", HugePcx()}})
-        EXPECT_TRUE(loader.Load(write(huge.name, huge.bytes)).isNull()) << huge.name;
+        EXPECT_TRUE(loader.load(write(huge.name, huge.bytes)).isNull()) << huge.name;
     // 100000 x 100000 at four bytes a pixel would be 40 GB.
     EXPECT_LT(MaxResidentKb() - before, 64 * 1024);
 }
@@ -365,29 +365,29 @@ TEST_F(PictureLoaderTest, LimitsApplyToEveryFormat) {
     QImage square(80, 80, QImage::Format_RGB32);
     square.fill(Qt::gray);
     for (const char* format : {"png", "bmp", "gif", "jpeg"}) {
-        EXPECT_TRUE(PictureLoader::Decode(Encode(wide, format), small).isNull()) << format;
-        EXPECT_TRUE(PictureLoader::Decode(Encode(square, format), small).isNull()) << format;
-        EXPECT_FALSE(PictureLoader::Decode(Encode(Sample(), format), small).isNull()) << format;
+        EXPECT_TRUE(PictureLoader::decode(Encode(wide, format), small).isNull()) << format;
+        EXPECT_TRUE(PictureLoader::decode(Encode(square, format), small).isNull()) << format;
+        EXPECT_FALSE(PictureLoader::decode(Encode(Sample(), format), small).isNull()) << format;
     }
-    EXPECT_TRUE(PictureLoader::Decode(TrueColourPcx(wide), small).isNull());
-    EXPECT_TRUE(PictureLoader::Decode(TrueColourPcx(square), small).isNull());
-    EXPECT_FALSE(PictureLoader::Decode(TrueColourPcx(Sample()), small).isNull());
+    EXPECT_TRUE(PictureLoader::decode(TrueColourPcx(wide), small).isNull());
+    EXPECT_TRUE(PictureLoader::decode(TrueColourPcx(square), small).isNull());
+    EXPECT_FALSE(PictureLoader::decode(TrueColourPcx(Sample()), small).isNull());
 
     small.maxFileBytes = 100;
-    EXPECT_TRUE(PictureLoader::Decode(TrueColourPcx(Sample()), small).isNull());
+    EXPECT_TRUE(PictureLoader::decode(TrueColourPcx(Sample()), small).isNull());
 }
 
 TEST_F(PictureLoaderTest, CacheIsKeyedByPathSizeAndModificationTime) {
     QString path = save("c.png", Sample(), "png");
-    EXPECT_FALSE(loader.Load(path).isNull());
-    EXPECT_FALSE(loader.Load(path).isNull());
+    EXPECT_FALSE(loader.load(path).isNull());
+    EXPECT_FALSE(loader.load(path).isNull());
     EXPECT_EQ(loader.decodeCount(), 1);
 
     // Replaced by a picture of another size of file.
     QImage other(20, 20, QImage::Format_RGB32);
     other.fill(Qt::black);
     save("c.png", other, "png");
-    EXPECT_EQ(loader.Load(path).size(), QSize(20, 20));
+    EXPECT_EQ(loader.load(path).size(), QSize(20, 20));
     EXPECT_EQ(loader.decodeCount(), 2);
 
     // Same length, new time: read again.
@@ -398,20 +398,20 @@ TEST_F(PictureLoaderTest, CacheIsKeyedByPathSizeAndModificationTime) {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     file.close();
-    loader.Load(path);
+    loader.load(path);
     EXPECT_EQ(loader.decodeCount(), 3);
 
     // Failures are remembered too, until the file changes.
     QString bad = write("bad.gif", QByteArray("GIF89a broken"));
-    EXPECT_TRUE(loader.Load(bad).isNull());
-    EXPECT_TRUE(loader.Load(bad).isNull());
+    EXPECT_TRUE(loader.load(bad).isNull());
+    EXPECT_TRUE(loader.load(bad).isNull());
     EXPECT_EQ(loader.decodeCount(), 4);
 
     // Other paths are other entries.
-    EXPECT_FALSE(loader.Load(save("d.png", Sample(), "png")).isNull());
+    EXPECT_FALSE(loader.load(save("d.png", Sample(), "png")).isNull());
     EXPECT_EQ(loader.decodeCount(), 5);
-    loader.ClearCache();
-    loader.Load(path);
+    loader.clearCache();
+    loader.load(path);
     EXPECT_EQ(loader.decodeCount(), 6);
 }
 
@@ -432,8 +432,8 @@ TEST_F(PictureLoaderTest, ImagesPageShowsThePictureOrTheStatusText) {
     } dialogs;
     dialogs.chosen = record.Images[0].FileName;
     ImagesPage page(dialogs, loader);
-    page.SetCurrentRecord([&] { return &record; });
-    page.ShowRecord(record);
+    page.setCurrentRecord([&] { return &record; });
+    page.showRecord(record);
     EXPECT_TRUE(page.showingPicture());
 
     auto* tabs = page.findChild<QTabBar*>(QStringLiteral("ImageBook"));
@@ -451,11 +451,11 @@ TEST_F(PictureLoaderTest, ImagesPageShowsThePictureOrTheStatusText) {
     EXPECT_EQ(page.titleEdit()->text(), QStringLiteral("Cork"));
 
     // Choosing a good file on this tab shows it and stores it.
-    page.SelectPictureClick();
+    page.choosePicture();
     EXPECT_TRUE(page.showingPicture());
     EXPECT_EQ(record.Images[3].FileName, record.Images[0].FileName);
 
-    page.SetReadOnly(true);
+    page.setReadOnly(true);
     EXPECT_FALSE(page.findChild<QPushButton*>(QStringLiteral("SelectPicture"))->isEnabled());
     EXPECT_FALSE(page.findChild<QPushButton*>(QStringLiteral("ClearPicture"))->isEnabled());
     EXPECT_TRUE(page.titleEdit()->isEnabled());

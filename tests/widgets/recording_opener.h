@@ -15,9 +15,9 @@ public:
     std::map<ProgramWindow, int> opened;
     int reportMenus = 0;
 
-    bool CanOpen(ProgramWindow window) const override { return available.count(window) > 0; }
-    void Open(ProgramWindow window) override { ++opened[window]; }
-    void PopUpReportMenu() override { ++reportMenus; }
+    bool canOpen(ProgramWindow window) const override { return available.count(window) > 0; }
+    void open(ProgramWindow window) override { ++opened[window]; }
+    void popUpReportMenu() override { ++reportMenus; }
 };
 
 }  // namespace vorlane::testing

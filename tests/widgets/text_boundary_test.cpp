@@ -67,7 +67,7 @@ protected:
 
 TEST_F(GuardTest, ALineEditDropsTheUnstorableCharacterAndKeepsTheRest) {
     QLineEdit edit;
-    guard.Watch(&edit);
+    guard.watch(&edit);
     edit.show();
     edit.setFocus();
     testing::TypeText(&edit, QStringLiteral("a\u0142b"));
@@ -82,7 +82,7 @@ TEST_F(GuardTest, ALineEditDropsTheUnstorableCharacterAndKeepsTheRest) {
 
 TEST_F(GuardTest, AMemoRefusesAPasteWithAnUnstorableCharacter) {
     QPlainTextEdit memo;
-    guard.Watch(&memo);
+    guard.watch(&memo);
     memo.setPlainText(QStringLiteral("line one"));
     memo.moveCursor(QTextCursor::End);
     memo.insertPlainText(QStringLiteral("\nto\u0111ay"));
@@ -95,7 +95,7 @@ TEST_F(GuardTest, AMemoRefusesAPasteWithAnUnstorableCharacter) {
 
 TEST_F(GuardTest, GridCellEditorsAreGuarded) {
     QTableWidget grid(2, 2);
-    grid.setItemDelegate(guard.MakeDelegate(&grid));
+    grid.setItemDelegate(guard.makeDelegate(&grid));
     grid.show();
     grid.setCurrentCell(0, 0);
     grid.setItem(0, 0, new QTableWidgetItem);

@@ -46,29 +46,29 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     main_ = std::make_unique<MainWindow>(session, dialogs, paths, this);
     SearchWindowLinks links;
     links.opener = this;
-    links.recordsChanged = [this] { main_->RecordsChangedElsewhere(); };
+    links.recordsChanged = [this] { main_->recordsChangedElsewhere(); };
     links.captions = [this] {
         SearchCaptions captions;
-        captions.name = main_->NameCaption();
-        captions.status = main_->StatusCaption();
-        captions.statusFlags = main_->StatusFlagCaptions();
+        captions.name = main_->nameCaption();
+        captions.status = main_->statusCaption();
+        captions.statusFlags = main_->statusFlagCaptions();
         return captions;
     };
     search_ = std::make_unique<SearchWindow>(session, paths, std::move(links));
 
     SpreadsheetLinks sheet;
     sheet.view = &main_->viewSettings();
-    sheet.statusCaption = [this] { return main_->StatusCaption(); };
-    sheet.statusFlagCaptions = [this] { return main_->StatusFlagCaptions(); };
+    sheet.statusCaption = [this] { return main_->statusCaption(); };
+    sheet.statusFlagCaptions = [this] { return main_->statusFlagCaptions(); };
     sheet.descriptionMenu = [this](int field) {
-        return main_->descriptionMenus().Build(MakeMenu(session_.db(), field));
+        return main_->descriptionMenus().build(MakeMenu(session_.db(), field));
     };
     sheet.takeSearchMessage = [this] { return search_->search().TakeResultMessage(); };
     spreadsheet_ = std::make_unique<SpreadsheetWindow>(context_, std::move(sheet));
     buildReportMenu();
 
-    connect(main_.get(), &MainWindow::commandStatesChanged, search_.get(), &SearchWindow::UpdateCommandStates);
-    connect(main_.get(), &MainWindow::commandStatesChanged, spreadsheet_.get(), &SpreadsheetWindow::UpdateCommandStates);
+    connect(main_.get(), &MainWindow::commandStatesChanged, search_.get(), &SearchWindow::updateCommandStates);
+    connect(main_.get(), &MainWindow::commandStatesChanged, spreadsheet_.get(), &SpreadsheetWindow::updateCommandStates);
     connect(main_.get(), &MainWindow::applicationReset, this, [this] {
         ResizeToDefault(*search_, WindowKind::Search);
         ResizeToDefault(*spreadsheet_, WindowKind::Spreadsheet);
@@ -86,7 +86,7 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::registerOnDemand(ProgramWindow window, WindowMaker make) { makers_[window] = std::move(make); }
 
-bool ProgramWindows::CanOpen(ProgramWindow window) const {
+bool ProgramWindows::canOpen(ProgramWindow window) const {
     switch (window) {
         case ProgramWindow::Main:
         case ProgramWindow::Search:
@@ -108,16 +108,16 @@ void ProgramWindows::showKept(QWidget* window) {
     window->activateWindow();
 }
 
-void ProgramWindows::Open(ProgramWindow window) {
+void ProgramWindows::open(ProgramWindow window) {
     switch (window) {
         case ProgramWindow::Main:
             showKept(main_.get());
             return;
         case ProgramWindow::Search:
-            search_->ShowWindow();
+            search_->showWindow();
             return;
         case ProgramWindow::Spreadsheet:
-            spreadsheet_->ShowWindow();
+            spreadsheet_->showWindow();
             return;
         default:
             break;
@@ -146,19 +146,19 @@ void ProgramWindows::buildReportMenu() {
     };
     for (const auto& [caption, window] : entries) {
         QAction* entry = reportMenu_->addAction(QString::fromLatin1(caption));
-        entry->setEnabled(CanOpen(window));
+        entry->setEnabled(canOpen(window));
         entry->setData(static_cast<int>(window));
         ProgramWindow target = window;
-        connect(entry, &QAction::triggered, this, [this, target] { Open(target); });
+        connect(entry, &QAction::triggered, this, [this, target] { open(target); });
     }
 }
 
-void ProgramWindows::PopUpReportMenu() {
+void ProgramWindows::popUpReportMenu() {
     // A report window's own entry is disabled in the menu it pops up.
     const QWidget* asking = QApplication::activeWindow();
     for (QAction* entry : reportMenu_->actions()) {
         const auto window = static_cast<ProgramWindow>(entry->data().toInt());
-        entry->setEnabled(CanOpen(window) && (!asking || openWindow(window) != asking));
+        entry->setEnabled(canOpen(window) && (!asking || openWindow(window) != asking));
     }
     reportMenu_->popup(QCursor::pos());
 }

@@ -34,9 +34,9 @@ public:
     QMenu* reportMenu() const { return reportMenu_.get(); }
 
     // WindowOpener
-    bool CanOpen(ProgramWindow window) const override;
-    void Open(ProgramWindow window) override;
-    void PopUpReportMenu() override;
+    bool canOpen(ProgramWindow window) const override;
+    void open(ProgramWindow window) override;
+    void popUpReportMenu() override;
 
 signals:
     // The main window closed and the program should end.

@@ -13,13 +13,13 @@ void ProgramWindows::registerUtilities() {
     utilities_ = std::make_unique<Utilities>();
     registerOnDemand(ProgramWindow::Graph, [](WindowContext& context) -> QWidget* { return new GraphWindow(context); });
     registerOnDemand(ProgramWindow::Calculator, [this](WindowContext& context) -> QWidget* {
-        utilities_->calculator.Execute(QApplication::activeWindow(), [data = context.paths.data] {
+        utilities_->calculator.run(QApplication::activeWindow(), [data = context.paths.data] {
             ShowHelpTopic(data, QStringLiteral("Contents"));
         });
         return nullptr;
     });
     registerOnDemand(ProgramWindow::Calendar, [this](WindowContext&) -> QWidget* {
-        utilities_->calendar.Execute(QApplication::activeWindow());
+        utilities_->calendar.pick(QApplication::activeWindow());
         return nullptr;
     });
     registerOnDemand(ProgramWindow::CdPlayer, [this](WindowContext&) -> QWidget* {

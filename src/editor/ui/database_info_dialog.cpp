@@ -31,7 +31,7 @@ DatabaseInfoDialog::DatabaseInfoDialog(Database& db, Dialogs& dialogs, QWidget* 
     for (std::size_t i = 0; i < kInfoDialogFields.size(); ++i) {
         fields_[i] = new QLineEdit;
         fields_[i]->setMaxLength(std::numeric_limits<int>::max());
-        guard->Watch(fields_[i]);
+        guard->watch(fields_[i]);
         QString label = QString::fromLatin1(kInfoDialogFields[i].label);
         fields_[i]->setObjectName(QString(label).remove(u' '));
         if (i == kFirstAddressField) {
@@ -50,7 +50,7 @@ DatabaseInfoDialog::DatabaseInfoDialog(Database& db, Dialogs& dialogs, QWidget* 
     notes_ = new QPlainTextEdit;
     notes_->setObjectName(QStringLiteral("Notes"));
     notes_->setTabChangesFocus(true);
-    guard->Watch(notes_);
+    guard->watch(notes_);
     form->addRow(QStringLiteral("Notes"), notes_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

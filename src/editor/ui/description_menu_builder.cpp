@@ -33,14 +33,14 @@ bool ValidField(int field) { return field >= 1 && field <= kDescriptionCount; }
 
 DescriptionMenuBuilder::DescriptionMenuBuilder(QWidget* owner) : QObject(owner), owner_(owner) {}
 
-QString DescriptionMenuBuilder::ShownCaption(const std::string& caption) {
+QString DescriptionMenuBuilder::shownCaption(const std::string& caption) {
     QString shown = ToQString(caption);
     shown.replace(u'&', QStringLiteral("&&"));
     shown.replace(u'\t', u' ');
     return shown;
 }
 
-QMenu* DescriptionMenuBuilder::Build(const DescriptionMenu& content) {
+QMenu* DescriptionMenuBuilder::build(const DescriptionMenu& content) {
     if (!ValidField(content.field)) return nullptr;
     auto slot = static_cast<std::size_t>(content.field - 1);
     // The old menu may be the one whose entry is being handled right now.
@@ -65,14 +65,14 @@ void DescriptionMenuBuilder::fill(QMenu* menu, int field, const std::vector<Desc
         position.push_back(i);
         QAction* action = nullptr;
         if (entry.children.empty()) {
-            action = menu->addAction(ShownCaption(entry.caption));
-            connect(action, &QAction::triggered, this, [this, action] { Choose(action); });
+            action = menu->addAction(shownCaption(entry.caption));
+            connect(action, &QAction::triggered, this, [this, action] { choose(action); });
         } else {
-            QMenu* submenu = menu->addMenu(ShownCaption(entry.caption));
+            QMenu* submenu = menu->addMenu(shownCaption(entry.caption));
             action = submenu->menuAction();
             // Opening a value's submenu chooses that value; a choice inside
             // the submenu then replaces it.
-            connect(submenu, &QMenu::aboutToShow, this, [this, action] { Choose(action); });
+            connect(submenu, &QMenu::aboutToShow, this, [this, action] { choose(action); });
             fill(submenu, field, entry.children, position);
         }
         action->setData(EntryData(position));
@@ -80,19 +80,19 @@ void DescriptionMenuBuilder::fill(QMenu* menu, int field, const std::vector<Desc
     }
 }
 
-QMenu* DescriptionMenuBuilder::Menu(int field) const {
+QMenu* DescriptionMenuBuilder::menu(int field) const {
     return ValidField(field) ? menus_[static_cast<std::size_t>(field - 1)].data() : nullptr;
 }
 
-QPoint DescriptionMenuBuilder::PopupPosition(const QWidget* edit) {
+QPoint DescriptionMenuBuilder::popupPosition(const QWidget* edit) {
     return edit->mapToGlobal(QPoint(edit->width() / 2, edit->height()));
 }
 
-void DescriptionMenuBuilder::Popup(int field, const QWidget* edit) {
-    if (QMenu* menu = Menu(field)) menu->popup(PopupPosition(edit));
+void DescriptionMenuBuilder::popup(int field, const QWidget* edit) {
+    if (QMenu* shown = menu(field)) shown->popup(popupPosition(edit));
 }
 
-void DescriptionMenuBuilder::Choose(QAction* action) {
+void DescriptionMenuBuilder::choose(QAction* action) {
     if (!action) return;
     chosen(action->property(kFieldProperty).toInt(), EntryOf(action));
 }

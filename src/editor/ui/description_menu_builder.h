@@ -24,21 +24,21 @@ public:
     explicit DescriptionMenuBuilder(QWidget* owner);
 
     // Discards the old menu of content.field and builds the new one.
-    QMenu* Build(const DescriptionMenu& content);
+    QMenu* build(const DescriptionMenu& content);
     // nullptr until the field's menu was built.
-    QMenu* Menu(int field) const;
+    QMenu* menu(int field) const;
 
     // Opens the field's menu with its top-left corner at the middle of the
     // bottom edge of edit (the description edit that was clicked).
-    void Popup(int field, const QWidget* edit);
-    static QPoint PopupPosition(const QWidget* edit);
+    void popup(int field, const QWidget* edit);
+    static QPoint popupPosition(const QWidget* edit);
 
     // What choosing action would do, as if the person had chosen it.
-    void Choose(QAction* action);
+    void choose(QAction* action);
 
     // A menu caption as shown: '&' stays a plain character, and a tab does
     // not split the caption into text and shortcut.
-    static QString ShownCaption(const std::string& caption);
+    static QString shownCaption(const std::string& caption);
 
 signals:
     // A value (or, while its submenu opens, a value with children) was chosen.

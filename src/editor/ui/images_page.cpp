@@ -81,20 +81,20 @@ ImagesPage::ImagesPage(Dialogs& dialogs, PictureLoader& loader, QWidget* parent)
     row->addWidget(side);
     layout->addWidget(page, 1);
 
-    connect(imageBook_, &QTabBar::currentChanged, this, &ImagesPage::ImageBookChange);
-    connect(imageTitle_, &QLineEdit::textEdited, this, &ImagesPage::ImageTitleChange);
-    connect(selectPicture_, &QPushButton::clicked, this, &ImagesPage::SelectPictureClick);
-    connect(clearPicture_, &QPushButton::clicked, this, &ImagesPage::ClearPictureClick);
+    connect(imageBook_, &QTabBar::currentChanged, this, &ImagesPage::selectPictureTab);
+    connect(imageTitle_, &QLineEdit::textEdited, this, &ImagesPage::editPictureTitle);
+    connect(selectPicture_, &QPushButton::clicked, this, &ImagesPage::choosePicture);
+    connect(clearPicture_, &QPushButton::clicked, this, &ImagesPage::clearPicture);
     connect(autosize_, &QCheckBox::toggled, this, &ImagesPage::applyAutoSize);
 }
 
-void ImagesPage::ShowRecord(const ItemRecord& record) {
+void ImagesPage::showRecord(const ItemRecord& record) {
     slots_.Show(record);
     showTitle();
-    DisplayPicture();
+    displayPicture();
 }
 
-void ImagesPage::SetReadOnly(bool readOnly) {
+void ImagesPage::setReadOnly(bool readOnly) {
     selectPicture_->setEnabled(!readOnly);
     clearPicture_->setEnabled(!readOnly);
 }
@@ -103,23 +103,23 @@ bool ImagesPage::showingPicture() const { return frame_->currentWidget() == scro
 
 QString ImagesPage::statusText() const { return showingPicture() ? QString() : status_->text(); }
 
-void ImagesPage::SelectPictureClick() {
+void ImagesPage::choosePicture() {
     slots_.ChooseFile(dialogs_);
-    DisplayPicture();
+    displayPicture();
 }
 
-void ImagesPage::ClearPictureClick() {
+void ImagesPage::clearPicture() {
     slots_.Clear();
-    DisplayPicture();
+    displayPicture();
 }
 
-void ImagesPage::ImageBookChange(int index) {
+void ImagesPage::selectPictureTab(int index) {
     slots_.SelectTab(index);
     showTitle();
-    DisplayPicture();
+    displayPicture();
 }
 
-void ImagesPage::ImageTitleChange(const QString& text) {
+void ImagesPage::editPictureTitle(const QString& text) {
     // A character the file cannot hold is undone by the window's guard.
     std::string title;
     if (FromQString(text, title)) slots_.SetTitle(title);
@@ -130,10 +130,10 @@ void ImagesPage::showTitle() {
     imageTitle_->setCursorPosition(0);
 }
 
-void ImagesPage::DisplayPicture() {
+void ImagesPage::displayPicture() {
     QImage image;
     PictureFrame shown = slots_.Frame([&](const std::string& path) {
-        image = loader_.LoadRecordPicture(path, databaseFile_ ? databaseFile_() : std::string());
+        image = loader_.loadRecordPicture(path, databaseFile_ ? databaseFile_() : std::string());
         return !image.isNull();
     });
     if (!shown.showPicture) {

@@ -20,34 +20,34 @@ namespace vorlane {
 class ImagesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ImagesPage(Dialogs& dialogs, PictureLoader& loader = PictureLoader::Shared(), QWidget* parent = nullptr);
+    explicit ImagesPage(Dialogs& dialogs, PictureLoader& loader = PictureLoader::shared(), QWidget* parent = nullptr);
 
     // Where a chosen file, a cleared picture and every typed title go at
     // once: the record the window shows (nullptr when none).
-    void SetCurrentRecord(PictureSlots::CurrentRecord current) { current_ = std::move(current); }
+    void setCurrentRecord(PictureSlots::CurrentRecord current) { current_ = std::move(current); }
     // The open database file, beside which relative picture names are looked up.
-    void SetDatabaseFile(std::function<std::string()> databaseFile) { databaseFile_ = std::move(databaseFile); }
+    void setDatabaseFile(std::function<std::string()> databaseFile) { databaseFile_ = std::move(databaseFile); }
 
     // The window shows record: its selected slot's file and title.
-    void ShowRecord(const ItemRecord& record);
+    void showRecord(const ItemRecord& record);
     // The window writes back into record: the shown slot's file.
-    void SaveRecord(ItemRecord& record) const { slots_.WriteBack(record); }
+    void saveRecord(ItemRecord& record) const { slots_.WriteBack(record); }
     // "Image File" and "Clear Image" are off for a read-only record; the
     // title stays editable.
-    void SetReadOnly(bool readOnly);
+    void setReadOnly(bool readOnly);
 
     int selectedSlot() const { return slots_.selected(); }
     QLineEdit* titleEdit() const { return imageTitle_; }  // for the window's character guard
     bool showingPicture() const;
     QString statusText() const;
 
-    void SelectPictureClick();
-    void ClearPictureClick();
+    void choosePicture();
+    void clearPicture();
 
 private:
-    void ImageBookChange(int index);
-    void ImageTitleChange(const QString& text);
-    void DisplayPicture();
+    void selectPictureTab(int index);
+    void editPictureTitle(const QString& text);
+    void displayPicture();
     void applyAutoSize();
     void showTitle();
 

@@ -46,26 +46,26 @@ IngredientsActions::IngredientsActions(QTableWidget* grid, Dialogs& dialogs)
     printMenu_->setObjectName(QStringLiteral("PrintIngredientsMenu"));
 
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) { DirGridRightClickCell(pos); });
-    connect(ingredientMenu_, &QMenu::triggered, this, [this](QAction* a) { DirClick(a, kIngredientColumn); });
-    connect(unitMenu_, &QMenu::triggered, this, [this](QAction* a) { DirClick(a, kMeasureColumn); });
-    connect(conversionMenu_, &QMenu::triggered, this, &IngredientsActions::SaveConversion);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) { menuForCell(pos); });
+    connect(ingredientMenu_, &QMenu::triggered, this, [this](QAction* a) { pickCellValue(a, kIngredientColumn); });
+    connect(unitMenu_, &QMenu::triggered, this, [this](QAction* a) { pickCellValue(a, kMeasureColumn); });
+    connect(conversionMenu_, &QMenu::triggered, this, &IngredientsActions::saveConversion);
 
     QAction* settings = printMenu_->addAction(QStringLiteral("Print Settings"));
     QAction* print = printMenu_->addAction(QStringLiteral("Print"));
-    connect(settings, &QAction::triggered, this, &IngredientsActions::PrintSettings1Click);
-    connect(print, &QAction::triggered, this, &IngredientsActions::Print1Click);
+    connect(settings, &QAction::triggered, this, &IngredientsActions::printSetup);
+    connect(print, &QAction::triggered, this, &IngredientsActions::print);
 
-    RebuildPickMenus();
+    rebuildPickMenus();
 }
 
 IngredientsActions::~IngredientsActions() = default;
 
-void IngredientsActions::AttachButtons(QPushButton* printIngredients, QPushButton* convertUnits) {
+void IngredientsActions::attachButtons(QPushButton* printIngredients, QPushButton* convertUnits) {
     printButton_ = printIngredients;
     if (printIngredients)
-        connect(printIngredients, &QPushButton::clicked, this, &IngredientsActions::PrintDirectoryBtnClick);
-    if (convertUnits) connect(convertUnits, &QPushButton::clicked, this, &IngredientsActions::ConvertUnitsBtnClick);
+        connect(printIngredients, &QPushButton::clicked, this, &IngredientsActions::printIngredients);
+    if (convertUnits) connect(convertUnits, &QPushButton::clicked, this, &IngredientsActions::convertUnits);
 }
 
 void IngredientsActions::fillPickMenu(QMenu* menu, const std::vector<std::string>& names) {
@@ -77,12 +77,12 @@ void IngredientsActions::fillPickMenu(QMenu* menu, const std::vector<std::string
     }
 }
 
-void IngredientsActions::RebuildPickMenus() {
+void IngredientsActions::rebuildPickMenus() {
     fillPickMenu(ingredientMenu_, IngredientPickList());
     fillPickMenu(unitMenu_, UnitPickList());
 }
 
-QMenu* IngredientsActions::DirGridRightClickCell(const QPoint& pos) {
+QMenu* IngredientsActions::menuForCell(const QPoint& pos) {
     QModelIndex index = grid_->indexAt(pos);
     if (index.isValid()) grid_->setCurrentCell(index.row(), index.column());
     if (grid_->currentRow() < 0) return nullptr;
@@ -101,13 +101,13 @@ QMenu* IngredientsActions::DirGridRightClickCell(const QPoint& pos) {
     return menu;
 }
 
-void IngredientsActions::DirClick(QAction* entry, int column) {
+void IngredientsActions::pickCellValue(QAction* entry, int column) {
     const int row = grid_->currentRow();
     if (row < 0 || grid_->currentColumn() != column) return;
     SetGridCell(*grid_, row, column, entry->property("pickText").toString());
 }
 
-bool IngredientsActions::ConvertUnitsBtnClick() {
+bool IngredientsActions::convertUnits() {
     conversionMenu_->clear();
     conversions_.clear();
     conversionRow_ = grid_->currentRow();
@@ -124,7 +124,7 @@ bool IngredientsActions::ConvertUnitsBtnClick() {
     return true;
 }
 
-void IngredientsActions::SaveConversion(QAction* entry) {
+void IngredientsActions::saveConversion(QAction* entry) {
     bool ok = false;
     int i = entry->data().toInt(&ok);
     if (!ok || i < 0 || static_cast<std::size_t>(i) >= conversions_.size()) return;
@@ -132,18 +132,18 @@ void IngredientsActions::SaveConversion(QAction* entry) {
     SetGridCell(*grid_, conversionRow_, kMeasureColumn, ToQString(conversions_[i].unit));
 }
 
-void IngredientsActions::PrintDirectoryBtnClick() {
+void IngredientsActions::printIngredients() {
     QPoint where = QCursor::pos();
     if (printButton_) where = printButton_->mapToGlobal(QPoint(printButton_->width() / 2, printButton_->height()));
     printMenu_->popup(where);
 }
 
-void IngredientsActions::PrintSettings1Click() {
+void IngredientsActions::printSetup() {
     GridPrintSettingsDialog dialog(printSettings_, grid_->window());
     if (dialog.exec() == QDialog::Accepted) printSettings_ = dialog.settings();
 }
 
-void IngredientsActions::Print1Click() {
+void IngredientsActions::print() {
     ApplyPageSettings(*printer_, printSettings_);
     int pages = GridPageCount(*printer_, *grid_, printSettings_);
     if (!chooser_(*printer_, grid_->window(), pages)) return;

@@ -33,27 +33,27 @@ public:
     ~IngredientsActions() override;
 
     // Connects the page's two buttons to their commands.
-    void AttachButtons(QPushButton* printIngredients, QPushButton* convertUnits);
+    void attachButtons(QPushButton* printIngredients, QPushButton* convertUnits);
 
     // The main window calls this whenever it becomes active.
-    void RebuildPickMenus();
+    void rebuildPickMenus();
 
     // Right-click at pos (grid viewport coordinates): the clicked cell
     // becomes current; an Ingredients cell opens the ingredient menu, a
     // Measure cell the unit menu. Returns the menu opened, if any.
-    QMenu* DirGridRightClickCell(const QPoint& pos);
+    QMenu* menuForCell(const QPoint& pos);
 
     // Offers the current row's conversions, or says there are none.
     // Returns whether the conversion menu opened.
-    bool ConvertUnitsBtnClick();
+    bool convertUnits();
 
     // The menu with "Print Settings" and "Print", below the button's middle.
-    void PrintDirectoryBtnClick();
-    void PrintSettings1Click();
-    void Print1Click();
+    void printIngredients();
+    void printSetup();
+    void print();
 
     GridPrintSettings& printSettings() { return printSettings_; }
-    void SetPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
+    void setPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
     QPrinter& printer() { return *printer_; }
 
     QMenu* ingredientMenu() const { return ingredientMenu_; }
@@ -62,8 +62,8 @@ public:
     QMenu* printMenu() const { return printMenu_; }
 
 private:
-    void DirClick(QAction* entry, int column);
-    void SaveConversion(QAction* entry);
+    void pickCellValue(QAction* entry, int column);
+    void saveConversion(QAction* entry);
     void fillPickMenu(QMenu* menu, const std::vector<std::string>& names);
 
     QTableWidget* grid_;

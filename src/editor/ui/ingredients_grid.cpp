@@ -21,7 +21,7 @@ IngredientsGrid::IngredientsGrid(TextGuard* guard, QWidget* parent) : QTableWidg
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setTabKeyNavigation(true);
-    if (guard) setItemDelegate(guard->MakeDelegate(this));
+    if (guard) setItemDelegate(guard->makeDelegate(this));
     connect(this, &QTableWidget::itemChanged, this, [this] {
         if (!loading_) edited_ = true;
     });
@@ -30,7 +30,7 @@ IngredientsGrid::IngredientsGrid(TextGuard* guard, QWidget* parent) : QTableWidg
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
         if (!sharing_ && column < columnCount() - 1) sizedByHand_ = true;
     });
-    Load({});
+    load({});
 }
 
 void IngredientsGrid::resizeEvent(QResizeEvent* event) {
@@ -49,7 +49,7 @@ void IngredientsGrid::shareWidth() {
     sharing_ = false;
 }
 
-void IngredientsGrid::Load(const std::string& block) {
+void IngredientsGrid::load(const std::string& block) {
     loading_ = true;
     clearContents();
     IngredientsTable table;
@@ -71,13 +71,13 @@ void IngredientsGrid::Load(const std::string& block) {
         setColumnCount(columns);
         setRowCount(rows - 1);
     }
-    for (int c = 0; c < columnCount(); ++c) SetCell(c, 0, {});
+    for (int c = 0; c < columnCount(); ++c) setCell(c, 0, {});
     // Cells beyond what the grid can show are kept as they are and written back.
     for (auto& cell : table.cells) {
-        if (shown(cell)) SetCell(cell.column, cell.row, cell.text);
+        if (shown(cell)) setCell(cell.column, cell.row, cell.text);
         else hidden_.push_back(std::move(cell));
     }
-    for (int c = 0; c < std::min(kColumns, columnCount()); ++c) SetCell(c, 0, kHeadings[c]);
+    for (int c = 0; c < std::min(kColumns, columnCount()); ++c) setCell(c, 0, kHeadings[c]);
     loading_ = false;
     edited_ = false;
 }
@@ -86,7 +86,7 @@ bool IngredientsGrid::shown(const IngredientsTable::Cell& cell) {
     return cell.column < kMaxColumns && cell.row < kMaxRows;
 }
 
-void IngredientsGrid::SetCell(int column, int row, const std::string& text) {
+void IngredientsGrid::setCell(int column, int row, const std::string& text) {
     if (column < 0 || column >= columnCount() || row < 0 || row > rowCount()) return;
     bool wasLoading = loading_;
     loading_ = true;
@@ -103,7 +103,7 @@ void IngredientsGrid::SetCell(int column, int row, const std::string& text) {
     if (!loading_) edited_ = true;
 }
 
-void IngredientsGrid::CommitOpenEditor() {
+void IngredientsGrid::commitOpenEditor() {
     if (state() != QAbstractItemView::EditingState) return;
     if (QWidget* editor = indexWidget(currentIndex())) {
         commitData(editor);
@@ -111,7 +111,7 @@ void IngredientsGrid::CommitOpenEditor() {
     }
 }
 
-std::string IngredientsGrid::Cell(int column, int row) const {
+std::string IngredientsGrid::cell(int column, int row) const {
     const QTableWidgetItem* source = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
     std::string text;
     // Cells only ever hold storable text: it comes from records or guarded editors.
@@ -119,13 +119,13 @@ std::string IngredientsGrid::Cell(int column, int row) const {
     return text;
 }
 
-std::string IngredientsGrid::Store() const {
+std::string IngredientsGrid::store() const {
     IngredientsTable table;
     table.columns = std::max(columnCount(), declaredColumns_);
     table.rows = std::max(rowCount() + 1, declaredRows_);
     for (int r = 0; r <= rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c) {
-            std::string text = Cell(c, r);
+            std::string text = cell(c, r);
             if (!text.empty()) table.cells.push_back({c, r, std::move(text)});
         }
     if (!hidden_.empty()) {

@@ -25,14 +25,14 @@ public:
 
     // Clears every cell, loads block (which may change the column and row
     // counts; an empty block leaves them) and sets the four headings.
-    void Load(const std::string& block);
+    void load(const std::string& block);
     // The grid's text form, header row included.
-    std::string Store() const;
+    std::string store() const;
     // Cell text of the stored table (row 0 = headings).
-    std::string Cell(int column, int row) const;
-    void SetCell(int column, int row, const std::string& text);
+    std::string cell(int column, int row) const;
+    void setCell(int column, int row, const std::string& text);
     // Takes the text of a cell editor that is still open into its cell.
-    void CommitOpenEditor();
+    void commitOpenEditor();
     // A cell changed since the last Load.
     bool edited() const { return edited_; }
 

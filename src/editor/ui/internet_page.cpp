@@ -132,41 +132,41 @@ InternetPage::InternetPage(Dialogs& dialogs, const DataFolders& folders, Shell* 
     shopGrid->setColumnStretch(3, 1);
     layout->addWidget(shops);
 
-    connect(generate, &QPushButton::clicked, this, &InternetPage::GenerateSearchTermClick);
-    connect(launch, &QPushButton::clicked, this, &InternetPage::LaunchBrowserClick);
-    connect(addUrl_, &QPushButton::clicked, this, &InternetPage::AddURLBtnClick);
-    connect(addAddress_, &QPushButton::clicked, this, &InternetPage::AddAddressBtnClick);
-    connect(books, &QPushButton::clicked, this, &InternetPage::AmazonImageClick);
-    connect(magazines, &QPushButton::clicked, this, &InternetPage::MagMallImageClick);
-    connect(bookSearch_, &QLineEdit::returnPressed, this, &InternetPage::AmazonImageClick);
-    connect(magazineSearch_, &QLineEdit::returnPressed, this, &InternetPage::MagMallImageClick);
+    connect(generate, &QPushButton::clicked, this, &InternetPage::generateSearchTerm);
+    connect(launch, &QPushButton::clicked, this, &InternetPage::launchSearch);
+    connect(addUrl_, &QPushButton::clicked, this, &InternetPage::addLink);
+    connect(addAddress_, &QPushButton::clicked, this, &InternetPage::addEmailAddress);
+    connect(books, &QPushButton::clicked, this, &InternetPage::searchBookRetailer);
+    connect(magazines, &QPushButton::clicked, this, &InternetPage::searchMagazineRetailer);
+    connect(bookSearch_, &QLineEdit::returnPressed, this, &InternetPage::searchBookRetailer);
+    connect(magazineSearch_, &QLineEdit::returnPressed, this, &InternetPage::searchMagazineRetailer);
     connect(relatedLinks_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { RelatedLinksAnchorClick(relatedLinks_->row(item)); });
+            [this](QListWidgetItem* item) { showLinkMenu(relatedLinks_->row(item)); });
     connect(relatedEmail_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { RelatedEmailAnchorClick(relatedEmail_->row(item)); });
+            [this](QListWidgetItem* item) { showEmailMenu(relatedEmail_->row(item)); });
     connect(relatedLinks_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (QListWidgetItem* item = relatedLinks_->itemAt(at)) RelatedLinksAnchorClick(relatedLinks_->row(item));
+        if (QListWidgetItem* item = relatedLinks_->itemAt(at)) showLinkMenu(relatedLinks_->row(item));
     });
     connect(relatedEmail_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (QListWidgetItem* item = relatedEmail_->itemAt(at)) RelatedEmailAnchorClick(relatedEmail_->row(item));
+        if (QListWidgetItem* item = relatedEmail_->itemAt(at)) showEmailMenu(relatedEmail_->row(item));
     });
 }
 
 InternetPage::~InternetPage() = default;
 
-void InternetPage::ShowRecord(const ItemRecord& record) {
+void InternetPage::showRecord(const ItemRecord& record) {
     links_.Load(record.Links);
     addresses_.Load(record.EmailAddresses);
     showEntries(relatedLinks_, links_);
     showEntries(relatedEmail_, addresses_);
 }
 
-void InternetPage::SaveRecord(ItemRecord& record) const {
+void InternetPage::saveRecord(ItemRecord& record) const {
     record.Links = links_.entries();
     record.EmailAddresses = addresses_.entries();
 }
 
-void InternetPage::SetReadOnly(bool readOnly) {
+void InternetPage::setReadOnly(bool readOnly) {
     readOnly_ = readOnly;
     addUrl_->setEnabled(!readOnly);
     addAddress_->setEnabled(!readOnly);
@@ -180,63 +180,63 @@ std::string InternetPage::editText(const QLineEdit* edit) const {
     return text;
 }
 
-void InternetPage::GenerateSearchTermClick() {
+void InternetPage::generateSearchTerm() {
     SearchTermSource source = termSource_ ? termSource_() : SearchTermSource{};
     searchTerm_->setText(ToQString(BuildSearchTerm(source)));
     searchTerm_->setCursorPosition(0);
 }
 
-void InternetPage::LaunchBrowserClick() {
-    if (searchTerm_->text().isEmpty()) GenerateSearchTermClick();
+void InternetPage::launchSearch() {
+    if (searchTerm_->text().isEmpty()) generateSearchTerm();
     std::string engine;
     FromQString(searchEngine_->currentText(), engine);
     pages_.LaunchSearch(config_, engine, editText(searchTerm_));
 }
 
-void InternetPage::AddURLBtnClick() {
+void InternetPage::addLink() {
     if (links_.Add(dialogs_)) showEntries(relatedLinks_, links_);
 }
 
-void InternetPage::AddAddressBtnClick() {
+void InternetPage::addEmailAddress() {
     if (addresses_.Add(dialogs_)) showEntries(relatedEmail_, addresses_);
 }
 
-void InternetPage::AmazonImageClick() { pages_.RetailerSearch(bookTemplate_, editText(bookSearch_)); }
+void InternetPage::searchBookRetailer() { pages_.RetailerSearch(bookTemplate_, editText(bookSearch_)); }
 
-void InternetPage::MagMallImageClick() { pages_.RetailerSearch(magazineTemplate_, editText(magazineSearch_)); }
+void InternetPage::searchMagazineRetailer() { pages_.RetailerSearch(magazineTemplate_, editText(magazineSearch_)); }
 
-void InternetPage::RelatedLinksAnchorClick(int row) {
+void InternetPage::showLinkMenu(int row) {
     if (row < 0 || !links_.Click(static_cast<std::size_t>(row))) return;
     auto captions = links_.MenuCaptions();
     QMenu menu(this);
-    connect(menu.addAction(QString::fromLatin1(captions[0])), &QAction::triggered, this, &InternetPage::ViewURL1Click);
+    connect(menu.addAction(QString::fromLatin1(captions[0])), &QAction::triggered, this, &InternetPage::viewLink);
     QAction* remove = menu.addAction(QString::fromLatin1(captions[1]));
     remove->setEnabled(!readOnly_);
-    connect(remove, &QAction::triggered, this, &InternetPage::DeleteURL1Click);
+    connect(remove, &QAction::triggered, this, &InternetPage::deleteLink);
     menu.exec(QCursor::pos());
 }
 
-void InternetPage::RelatedEmailAnchorClick(int row) {
+void InternetPage::showEmailMenu(int row) {
     if (row < 0 || !addresses_.Click(static_cast<std::size_t>(row))) return;
     auto captions = addresses_.MenuCaptions();
     QMenu menu(this);
     connect(menu.addAction(QString::fromLatin1(captions[0])), &QAction::triggered, this,
-            &InternetPage::MenuItem21Click);
+            &InternetPage::sendEmail);
     QAction* remove = menu.addAction(QString::fromLatin1(captions[1]));
     remove->setEnabled(!readOnly_);
-    connect(remove, &QAction::triggered, this, &InternetPage::DeleteEmailItemClick);
+    connect(remove, &QAction::triggered, this, &InternetPage::deleteEmailAddress);
     menu.exec(QCursor::pos());
 }
 
-void InternetPage::ViewURL1Click() { pages_.ViewUrl(links_.clickedAddress()); }
+void InternetPage::viewLink() { pages_.ViewUrl(links_.clickedAddress()); }
 
-void InternetPage::DeleteURL1Click() {
+void InternetPage::deleteLink() {
     if (!readOnly_ && links_.DeleteClicked(dialogs_)) showEntries(relatedLinks_, links_);
 }
 
-void InternetPage::MenuItem21Click() { pages_.SendEmail(addresses_.clickedAddress()); }
+void InternetPage::sendEmail() { pages_.SendEmail(addresses_.clickedAddress()); }
 
-void InternetPage::DeleteEmailItemClick() {
+void InternetPage::deleteEmailAddress() {
     if (!readOnly_ && addresses_.DeleteClicked(dialogs_)) showEntries(relatedEmail_, addresses_);
 }
 

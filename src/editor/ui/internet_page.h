@@ -36,15 +36,15 @@ public:
     ~InternetPage() override;
 
     // What "Generate Search Term" reads from the rest of the window.
-    void SetTermSource(std::function<SearchTermSource()> source) { termSource_ = std::move(source); }
+    void setTermSource(std::function<SearchTermSource()> source) { termSource_ = std::move(source); }
 
     // The window shows record: its link and address lists.
-    void ShowRecord(const ItemRecord& record);
+    void showRecord(const ItemRecord& record);
     // The window writes back into record: both lists as they now stand.
-    void SaveRecord(ItemRecord& record) const;
+    void saveRecord(ItemRecord& record) const;
     // Adding and deleting are off for a read-only record; viewing and
     // mailing stay possible.
-    void SetReadOnly(bool readOnly);
+    void setReadOnly(bool readOnly);
 
     // For the window's character guard.
     QLineEdit* searchTermEdit() const { return searchTerm_; }
@@ -55,21 +55,21 @@ public:
     const LinkList& links() const { return links_; }
     const LinkList& addresses() const { return addresses_; }
 
-    void GenerateSearchTermClick();
-    void LaunchBrowserClick();
-    void AddURLBtnClick();
-    void AddAddressBtnClick();
-    void AmazonImageClick();
-    void MagMallImageClick();
+    void generateSearchTerm();
+    void launchSearch();
+    void addLink();
+    void addEmailAddress();
+    void searchBookRetailer();
+    void searchMagazineRetailer();
     // An entry was clicked: the entry menu opens at the mouse pointer.
-    void RelatedLinksAnchorClick(int row);
-    void RelatedEmailAnchorClick(int row);
+    void showLinkMenu(int row);
+    void showEmailMenu(int row);
 
     // The entry menus' commands, for the entry last clicked.
-    void ViewURL1Click();
-    void DeleteURL1Click();
-    void MenuItem21Click();
-    void DeleteEmailItemClick();
+    void viewLink();
+    void deleteLink();
+    void sendEmail();
+    void deleteEmailAddress();
 
 private:
     void showEntries(QListWidget* list, const LinkList& entries);

@@ -37,9 +37,9 @@ MainWindow::MainWindow(DatabaseSession& session, Dialogs& dialogs, AppPaths path
     setObjectName(QStringLiteral("MainWindow"));
     guard_ = new TextGuard([this](const QString& refused) { refuseCharacter(refused); }, this);
     descMenus_ = new DescriptionMenuBuilder(this);
-    connect(descMenus_, &DescriptionMenuBuilder::valueChosen, this, &MainWindow::DescClick);
-    connect(descMenus_, &DescriptionMenuBuilder::clearFieldChosen, this, &MainWindow::ClearFieldClick);
-    connect(descMenus_, &DescriptionMenuBuilder::addNewChosen, this, &MainWindow::DescOneEnter);
+    connect(descMenus_, &DescriptionMenuBuilder::valueChosen, this, &MainWindow::chooseDescription);
+    connect(descMenus_, &DescriptionMenuBuilder::clearFieldChosen, this, &MainWindow::clearDescription);
+    connect(descMenus_, &DescriptionMenuBuilder::addNewChosen, this, &MainWindow::editValueTree);
     pickRelated_ = [this](const QString& caption, const std::vector<PickItem>& items) {
         return PickRelated(this, caption, items);
     };
@@ -48,7 +48,7 @@ MainWindow::MainWindow(DatabaseSession& session, Dialogs& dialogs, AppPaths path
     buildToolBar();
     buildControls();
     applyLabels();
-    SetReadOnlyState(false);
+    setReadOnlyState(false);
     setWindowTitle(QStringLiteral("Untitled"));
 
     const WindowSize size = ReadWindowSize(paths_.settingsFile, WindowKind::Main);
@@ -69,10 +69,10 @@ MainWindow::~MainWindow() { session_.SetScreen(nullptr); }
 
 // ---- RecordScreen ----
 
-void MainWindow::WriteBack() { SaveRecord(session_.currentIndex); }
+void MainWindow::WriteBack() { storeRecord(session_.currentIndex); }
 
 void MainWindow::ShowCurrent() {
-    GetRecord(session_.currentIndex);
+    loadRecord(session_.currentIndex);
     updateCommandStates();
 }
 
@@ -119,7 +119,7 @@ void MainWindow::activated() {
     }
     applyLabels();
     buildDescriptionMenus();
-    dirActions_->RebuildPickMenus();
+    dirActions_->rebuildPickMenus();
     commands_.ClearClipboard();
     session_.EnsureDatabase();
     updateCommandStates();
@@ -157,19 +157,19 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     updateCommandStates();
 }
 
-std::string MainWindow::NameCaption() const {
+std::string MainWindow::nameCaption() const {
     std::string caption;
     FromQString(recordTitle_->text(), caption);
     return caption;
 }
 
-std::string MainWindow::StatusCaption() const {
+std::string MainWindow::statusCaption() const {
     std::string caption;
     FromQString(statusGroup_->title(), caption);
     return caption;
 }
 
-std::array<std::string, 3> MainWindow::StatusFlagCaptions() const {
+std::array<std::string, 3> MainWindow::statusFlagCaptions() const {
     std::array<std::string, 3> captions;
     for (std::size_t b = 0; b < statusBoxes_.size(); ++b) FromQString(statusBoxes_[b]->text(), captions[b]);
     return captions;
@@ -178,12 +178,12 @@ std::array<std::string, 3> MainWindow::StatusFlagCaptions() const {
 void MainWindow::refuseCharacter(const QString& character) { dialogs_.Error(UnstorableMessage(character)); }
 
 void MainWindow::showSearch() {
-    if (opener_ && opener_->CanOpen(ProgramWindow::Search)) opener_->Open(ProgramWindow::Search);
+    if (opener_ && opener_->canOpen(ProgramWindow::Search)) opener_->open(ProgramWindow::Search);
 }
 
 // What the window shows may no longer be the current record, so it must
 // not be written back over it.
-void MainWindow::RecordsChangedElsewhere() {
+void MainWindow::recordsChangedElsewhere() {
     if (session_.currentIndex >= 0 && session_.currentIndex < static_cast<int>(session_.records().size()))
         ShowCurrent();
     else
@@ -191,24 +191,24 @@ void MainWindow::RecordsChangedElsewhere() {
     updateCommandStates();
 }
 
-void MainWindow::NewRecordClick() { runCommand([this] { commands_.NewRecord(); }); }
-void MainWindow::nextClick() { runCommand([this] { commands_.Next(); }); }
-void MainWindow::PreviousClick() { runCommand([this] { commands_.Previous(); }); }
-void MainWindow::NextSearchClick() { runCommand([this] { commands_.NextSearch(); }); }
-void MainWindow::PreviousSearchClick() { runCommand([this] { commands_.PreviousSearch(); }); }
-void MainWindow::CopyRecordClick() { runCommand([this] { commands_.Copy(); }); }
-void MainWindow::CutClick() { runCommand([this] { commands_.Delete(readonlyBox_->isChecked()); }); }
-void MainWindow::InsertRecordClick() { runCommand([this] { commands_.Insert(); }); }
-void MainWindow::SortSelectClick(int key) { runCommand([this, key] { commands_.Sort(key); }); }
+void MainWindow::newRecord() { runCommand([this] { commands_.NewRecord(); }); }
+void MainWindow::nextRecord() { runCommand([this] { commands_.Next(); }); }
+void MainWindow::previousRecord() { runCommand([this] { commands_.Previous(); }); }
+void MainWindow::nextSearchRecord() { runCommand([this] { commands_.NextSearch(); }); }
+void MainWindow::previousSearchRecord() { runCommand([this] { commands_.PreviousSearch(); }); }
+void MainWindow::copyRecord() { runCommand([this] { commands_.Copy(); }); }
+void MainWindow::cutRecord() { runCommand([this] { commands_.Delete(readonlyBox_->isChecked()); }); }
+void MainWindow::insertRecord() { runCommand([this] { commands_.Insert(); }); }
+void MainWindow::sortRecords(int key) { runCommand([this, key] { commands_.Sort(key); }); }
 
-void MainWindow::numberKeyPress() {
+void MainWindow::goToTypedNumber() {
     std::string text;
     // Any character outside Windows-1252 makes it no number at all.
     if (!FromQString(number_->text(), text)) text.assign(1, '?');
     runCommand([this, &text] { commands_.GoTo(text); });
 }
 
-void MainWindow::ShortDescriptionValues1Click() {
+void MainWindow::toggleShortDescriptions() {
     runCommand([this] {
         session_.WriteBackCurrent();
         view_.shortDescriptions = shortDescriptions_->isChecked();
@@ -216,13 +216,13 @@ void MainWindow::ShortDescriptionValues1Click() {
     });
 }
 
-void MainWindow::New1Click() { runCommand([this] { session_.NewCommand(); }); }
-void MainWindow::Open1Click() { runCommand([this] { session_.OpenCommand(); }); }
-void MainWindow::Save1Click() { runCommand([this] { session_.SaveCommand(); }); }
-void MainWindow::SaveAs1Click() { runCommand([this] { session_.SaveAsCommand(); }); }
-void MainWindow::Merge1Click() { runCommand([this] { session_.MergeCommand(); }); }
+void MainWindow::newDatabase() { runCommand([this] { session_.NewCommand(); }); }
+void MainWindow::openDatabase() { runCommand([this] { session_.OpenCommand(); }); }
+void MainWindow::saveDatabase() { runCommand([this] { session_.SaveCommand(); }); }
+void MainWindow::saveDatabaseAs() { runCommand([this] { session_.SaveAsCommand(); }); }
+void MainWindow::mergeDatabase() { runCommand([this] { session_.MergeCommand(); }); }
 
-void MainWindow::DisplaySameClick(int key, const QString& caption) {
+void MainWindow::showRelatedRecords(int key, const QString& caption) {
     runCommand([this, key, &caption] {
         if (session_.currentIndex < 0) return;
         // Compared with the record as the screen shows it, edits included.

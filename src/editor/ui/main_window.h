@@ -53,16 +53,16 @@ public:
 
     // A file to open after start-up in place of the offer of the last file
     // (the program was started with a file to open).
-    void SetStartupFile(std::string path) { startupFile_ = std::move(path); }
+    void setStartupFile(std::string path) { startupFile_ = std::move(path); }
 
     // RecordScreen
     void WriteBack() override;
     void ShowCurrent() override;
     void SessionStateChanged() override;
 
-    void GetRecord(int index);
-    void SaveRecord(int index);
-    void SetReadOnlyState(bool on);
+    void loadRecord(int index);
+    void storeRecord(int index);
+    void setReadOnlyState(bool on);
 
     RecordCommands& commands() { return commands_; }
     const ViewSettings& viewSettings() const { return view_; }
@@ -77,11 +77,11 @@ public:
     // Replaceable so a caller can answer without the modal list.
     using RelatedPicker = std::function<std::optional<std::size_t>(const QString& caption,
                                                                    const std::vector<PickItem>& items)>;
-    void SetRelatedPicker(RelatedPicker picker) { pickRelated_ = std::move(picker); }
+    void setRelatedPicker(RelatedPicker picker) { pickRelated_ = std::move(picker); }
 
     // The related-records command for one of the 31 entries of its menu.
-    void DisplaySameClick(int key, const QString& caption);
-    void SortSelectClick(int key);
+    void showRelatedRecords(int key, const QString& caption);
+    void sortRecords(int key);
 
     // The pieces behind the description menus, the ingredients page and the
     // printing commands, for the program's own wiring and for tests.
@@ -91,11 +91,11 @@ public:
 
     // Another window removed records or moved the current record index:
     // what the window shows may no longer be the current record.
-    void RecordsChangedElsewhere();
+    void recordsChangedElsewhere();
     // The captions of the name, status, notes and status-flag fields as shown.
-    std::string NameCaption() const;
-    std::string StatusCaption() const;
-    std::array<std::string, 3> StatusFlagCaptions() const;
+    std::string nameCaption() const;
+    std::string statusCaption() const;
+    std::array<std::string, 3> statusFlagCaptions() const;
 
 signals:
     // The window closed and the program should end.
@@ -137,7 +137,7 @@ private:
     void updateCommandStates();
     void applyLabels();
     void showAbout();
-    void QuickPrintClick();
+    void quickPrint();
     void showSearch();
     void openHelp(const QString& topic);
     void openPasswordDialog();
@@ -145,17 +145,17 @@ private:
     void resetApplication();
 
     // main_window_record_io.cpp
-    void readonlyBoxClick();
-    void searchListBoxClick();
+    void toggleReadOnly();
+    void toggleSearchList();
     void showDescriptions(const ItemRecord& record);
     ItemRecord* currentRecord();
 
     // main_window_descriptions.cpp
     void buildDescriptionMenus();
-    void DescClick(int k, const std::string& path);
-    void ClearFieldClick(int k);
-    void DescOneEnter(int k);
-    void CustomizeLabels(int label);
+    void chooseDescription(int k, const std::string& path);
+    void clearDescription(int k);
+    void editValueTree(int k);
+    void customizeLabel(int label);
     void showFullDescription(int k);
 
     // main_window.cpp: activation and commands
@@ -164,21 +164,21 @@ private:
     void runCommand(const std::function<void()>& command);
     void refuseCharacter(const QString& character);
 
-    void NewRecordClick();
-    void nextClick();
-    void PreviousClick();
-    void NextSearchClick();
-    void PreviousSearchClick();
-    void CopyRecordClick();
-    void CutClick();
-    void InsertRecordClick();
-    void numberKeyPress();
-    void ShortDescriptionValues1Click();
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void Merge1Click();
+    void newRecord();
+    void nextRecord();
+    void previousRecord();
+    void nextSearchRecord();
+    void previousSearchRecord();
+    void copyRecord();
+    void cutRecord();
+    void insertRecord();
+    void goToTypedNumber();
+    void toggleShortDescriptions();
+    void newDatabase();
+    void openDatabase();
+    void saveDatabase();
+    void saveDatabaseAs();
+    void mergeDatabase();
 
     DatabaseSession& session_;
     Dialogs& dialogs_;

@@ -22,7 +22,7 @@
 namespace vorlane {
 
 void MainWindow::buildDescriptionMenus() {
-    for (int k = 1; k <= kDescriptionCount; ++k) descMenus_->Build(MakeMenu(session_.db(), k));
+    for (int k = 1; k <= kDescriptionCount; ++k) descMenus_->build(MakeMenu(session_.db(), k));
 }
 
 namespace {
@@ -42,24 +42,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     for (int k = 1; k <= kDescriptionCount; ++k) {
         auto i = static_cast<std::size_t>(k - 1);
         if (watched == descEdits_[i]) {
-            if (!readonlyBox_->isChecked()) descMenus_->Popup(k, descEdits_[i]);
+            if (!readonlyBox_->isChecked()) descMenus_->popup(k, descEdits_[i]);
             return true;
         }
         if (watched == descLabels_[i]) {
-            CustomizeLabels(DescriptionLabel(k));
+            customizeLabel(DescriptionLabel(k));
             return true;
         }
     }
     for (int d = 0; d < kDetailCount; ++d) {
         if (watched == detailLabels_[static_cast<std::size_t>(d)]) {
-            CustomizeLabels(DetailLabel(d));
+            customizeLabel(DetailLabel(d));
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::DescClick(int k, const std::string& path) {
+void MainWindow::chooseDescription(int k, const std::string& path) {
     Busy busy(this);
     // Out of the edit, so the next press on it opens the menu afresh.
     toolBar_->setFocus();
@@ -70,7 +70,7 @@ void MainWindow::DescClick(int k, const std::string& path) {
     session_.WriteBackCurrent();
 }
 
-void MainWindow::ClearFieldClick(int k) {
+void MainWindow::clearDescription(int k) {
     auto i = static_cast<std::size_t>(k - 1);
     if (ItemRecord* record = currentRecord()) record->Description(k).clear();
     descPaths_[i].clear();
@@ -85,7 +85,7 @@ void MainWindow::showFullDescription(int k) {
     descEdits_[i]->setCursorPosition(0);
 }
 
-void MainWindow::DescOneEnter(int k) {
+void MainWindow::editValueTree(int k) {
     Busy busy(this);
     session_.WriteBackCurrent();
     OpenWindow(dialogs_, [this, k] {
@@ -93,14 +93,14 @@ void MainWindow::DescOneEnter(int k) {
         connect(&editor, &ValueTreeEditor::currentValueChanged, this, &MainWindow::showFullDescription);
         editor.exec();
     });
-    descMenus_->Build(MakeMenu(session_.db(), k));
+    descMenus_->build(MakeMenu(session_.db(), k));
     // The whole path until the record is shown again.
     showFullDescription(k);
     recordName_->setFocus();
     session_.WriteBackCurrent();
 }
 
-void MainWindow::CustomizeLabels(int label) {
+void MainWindow::customizeLabel(int label) {
     Busy busy(this);
     CustomizeLabel(session_.db().labels, label, dialogs_);
     applyLabels();

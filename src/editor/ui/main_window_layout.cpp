@@ -113,21 +113,21 @@ QWidget* MainWindow::buildTopStrip() {
     recordName_ = FreeTextEdit();
     recordName_->setObjectName(QStringLiteral("RecordName"));
     recordTitle_->setBuddy(recordName_);
-    guard_->Watch(recordName_);
+    guard_->watch(recordName_);
 
     number_ = new QLineEdit;
     number_->setObjectName(QStringLiteral("number"));
     number_->setToolTip(QStringLiteral("Enter the record you want to go to here "));
     number_->setAlignment(Qt::AlignRight);
     number_->setMaximumWidth(number_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 14);
-    connect(number_, &QLineEdit::returnPressed, this, &MainWindow::numberKeyPress);
+    connect(number_, &QLineEdit::returnPressed, this, &MainWindow::goToTypedNumber);
 
     readonlyBox_ = new QCheckBox(QStringLiteral("Read Only"));
     readonlyBox_->setObjectName(QStringLiteral("ReadonlyBox"));
-    connect(readonlyBox_, &QCheckBox::clicked, this, &MainWindow::readonlyBoxClick);
+    connect(readonlyBox_, &QCheckBox::clicked, this, &MainWindow::toggleReadOnly);
     searchListBox_ = new QCheckBox(QStringLiteral("Search List"));
     searchListBox_->setObjectName(QStringLiteral("SearchListBox"));
-    connect(searchListBox_, &QCheckBox::clicked, this, &MainWindow::searchListBoxClick);
+    connect(searchListBox_, &QCheckBox::clicked, this, &MainWindow::toggleSearchList);
     printButton_ = new QPushButton(QStringLiteral("Print"));
     printButton_->setObjectName(QStringLiteral("PrintRecordBtn"));
     printButton_->setToolTip(QStringLiteral("Print the record as a recipe"));
@@ -187,7 +187,7 @@ QWidget* MainWindow::buildDescriptionPage() {
     }
     for (int d = 0; d < kDetailCount; ++d) ApplyDetailRule(detailEdits_[static_cast<std::size_t>(d)], d);
     detailEdits_[2]->setToolTip(QStringLiteral("Date Received (CCYY/MM/DD)"));
-    for (QLineEdit* edit : detailEdits_) guard_->Watch(edit);
+    for (QLineEdit* edit : detailEdits_) guard_->watch(edit);
 
     statusGroup_ = new QGroupBox(QStringLiteral("Status"));
     statusGroup_->setObjectName(QStringLiteral("boxname"));
@@ -237,7 +237,7 @@ QWidget* MainWindow::buildDetailPage() {
         memos_[i]->setObjectName(QStringLiteral("Memo%1").arg(m + 1));
         memos_[i]->setTabChangesFocus(true);
         label->setBuddy(memos_[i]);
-        guard_->Watch(memos_[i]);
+        guard_->watch(memos_[i]);
         grid->addWidget(label, m, 0);
         grid->addWidget(memos_[i], m, 1);
     }
@@ -269,7 +269,7 @@ QWidget* MainWindow::buildIngredientsPage() {
     printIngredients_ = new QPushButton(QStringLiteral("Print Ingredients"));
     convertUnits_ = new QPushButton(QStringLiteral("Convert Units"));
     dirActions_ = new IngredientsActions(dirGrid_, dialogs_);
-    dirActions_->AttachButtons(printIngredients_, convertUnits_);
+    dirActions_->attachButtons(printIngredients_, convertUnits_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printIngredients_);
@@ -281,16 +281,16 @@ QWidget* MainWindow::buildIngredientsPage() {
 
 QWidget* MainWindow::buildImagesPage() {
     imagesPage_ = new ImagesPage(dialogs_);
-    imagesPage_->SetCurrentRecord([this] { return currentRecord(); });
-    imagesPage_->SetDatabaseFile([this] { return session_.fileName(); });
-    guard_->Watch(imagesPage_->titleEdit());
+    imagesPage_->setCurrentRecord([this] { return currentRecord(); });
+    imagesPage_->setDatabaseFile([this] { return session_.fileName(); });
+    guard_->watch(imagesPage_->titleEdit());
     return imagesPage_;
 }
 
 QWidget* MainWindow::buildInternetPage() {
     internetPage_ = new InternetPage(dialogs_, paths_.data);
     // The term is made of what the window shows, edits not yet written back included.
-    internetPage_->SetTermSource([this] {
+    internetPage_->setTermSource([this] {
         SearchTermSource source;
         FromQString(recordName_->text(), source.name);
         FromQString(memos_[1]->toPlainText(), source.foodPairing);
@@ -301,9 +301,9 @@ QWidget* MainWindow::buildInternetPage() {
         FromQString(detailEdits_[0]->text(), source.detail0);
         return source;
     });
-    guard_->Watch(internetPage_->searchTermEdit());
-    guard_->Watch(internetPage_->bookSearchEdit());
-    guard_->Watch(internetPage_->magazineSearchEdit());
+    guard_->watch(internetPage_->searchTermEdit());
+    guard_->watch(internetPage_->bookSearchEdit());
+    guard_->watch(internetPage_->magazineSearchEdit());
     // Not in a scrolling frame: that would give the two lists their full
     // preferred height and push the rest of the page out of sight.
     return internetPage_;

@@ -41,8 +41,8 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, void (MainW
 
 QAction* MainWindow::addOpenCommand(QMenu* menu, const QString& caption, ProgramWindow window) {
     QAction* action = menu->addAction(caption);
-    if (opener_ && opener_->CanOpen(window))
-        connect(action, &QAction::triggered, this, [this, window] { opener_->Open(window); });
+    if (opener_ && opener_->canOpen(window))
+        connect(action, &QAction::triggered, this, [this, window] { opener_->open(window); });
     else
         MarkPending(action);
     return action;
@@ -57,11 +57,11 @@ QAction* MainWindow::action(const QString& captionOrHint) const {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, QStringLiteral("New"), &MainWindow::New1Click);
-    addCommand(file, QStringLiteral("Open"), &MainWindow::Open1Click);
-    saveAction_ = addCommand(file, QStringLiteral("Save"), &MainWindow::Save1Click);
-    addCommand(file, QStringLiteral("Save As"), &MainWindow::SaveAs1Click);
-    mergeAction_ = addCommand(file, QStringLiteral("Merge"), &MainWindow::Merge1Click);
+    addCommand(file, QStringLiteral("New"), &MainWindow::newDatabase);
+    addCommand(file, QStringLiteral("Open"), &MainWindow::openDatabase);
+    saveAction_ = addCommand(file, QStringLiteral("Save"), &MainWindow::saveDatabase);
+    addCommand(file, QStringLiteral("Save As"), &MainWindow::saveDatabaseAs);
+    mergeAction_ = addCommand(file, QStringLiteral("Merge"), &MainWindow::mergeDatabase);
     file->addSeparator();
     addCommand(file, QStringLiteral("Set Database Information"), &MainWindow::openInformationDialog);
     addCommand(file, QStringLiteral("Set Database Password"), &MainWindow::openPasswordDialog);
@@ -73,15 +73,15 @@ void MainWindow::buildMenus() {
     mergeAction_->setEnabled(false);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    addCommand(edit, QStringLiteral("New Record"), &MainWindow::NewRecordClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addCommand(edit, QStringLiteral("Copy Record"), &MainWindow::CopyRecordClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    deleteAction_ = addCommand(edit, QStringLiteral("Delete Record"), &MainWindow::CutClick);
+    addCommand(edit, QStringLiteral("New Record"), &MainWindow::newRecord)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addCommand(edit, QStringLiteral("Copy Record"), &MainWindow::copyRecord)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    deleteAction_ = addCommand(edit, QStringLiteral("Delete Record"), &MainWindow::cutRecord);
     deleteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    insertAction_ = addCommand(edit, QStringLiteral("Insert Record"), &MainWindow::InsertRecordClick);
+    insertAction_ = addCommand(edit, QStringLiteral("Insert Record"), &MainWindow::insertRecord);
     insertAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     deleteAction_->setEnabled(false);
     insertAction_->setEnabled(false);
-    addCommand(edit, QStringLiteral("Print Form"), &MainWindow::QuickPrintClick);
+    addCommand(edit, QStringLiteral("Print Form"), &MainWindow::quickPrint);
     sortMenu_ = edit->addMenu(QStringLiteral("Sort Records"));
     sortMenu_->setObjectName(QStringLiteral("SortMenu"));
 
@@ -94,7 +94,7 @@ void MainWindow::buildMenus() {
     addOpenCommand(views, QStringLiteral("Generate Regular Report"), ProgramWindow::RegularReport);
     views->addSeparator();
     shortDescriptions_ = addCommand(views, QStringLiteral("Short Description Values"),
-                                    &MainWindow::ShortDescriptionValues1Click);
+                                    &MainWindow::toggleShortDescriptions);
     shortDescriptions_->setCheckable(true);
 
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
@@ -120,30 +120,30 @@ void MainWindow::buildToolBar() {
     auto tool = [this, &tools](ToolIcon icon, const QString& hint, void (MainWindow::*slot)()) {
         return tools.add(MakeToolIcon(icon), hint, [this, slot] { (this->*slot)(); });
     };
-    tool(ToolIcon::PreviousRecord, QStringLiteral("Previous Record in Database"), &MainWindow::PreviousClick);
-    tool(ToolIcon::NextRecord, QStringLiteral("Next Record in Database"), &MainWindow::nextClick);
-    tool(ToolIcon::PreviousSearch, QStringLiteral("Previous Record On Search List"), &MainWindow::PreviousSearchClick);
-    tool(ToolIcon::NextSearch, QStringLiteral("Next Record on Search List"), &MainWindow::NextSearchClick);
+    tool(ToolIcon::PreviousRecord, QStringLiteral("Previous Record in Database"), &MainWindow::previousRecord);
+    tool(ToolIcon::NextRecord, QStringLiteral("Next Record in Database"), &MainWindow::nextRecord);
+    tool(ToolIcon::PreviousSearch, QStringLiteral("Previous Record On Search List"), &MainWindow::previousSearchRecord);
+    tool(ToolIcon::NextSearch, QStringLiteral("Next Record on Search List"), &MainWindow::nextSearchRecord);
     tools.addSeparator();
-    tool(ToolIcon::NewRecord, QStringLiteral("Add New Record"), &MainWindow::NewRecordClick);
-    tool(ToolIcon::CopyRecord, QStringLiteral("Copy Record"), &MainWindow::CopyRecordClick);
-    deleteTool_ = tool(ToolIcon::DeleteRecord, QStringLiteral("Delete Record"), &MainWindow::CutClick);
-    insertTool_ = tool(ToolIcon::InsertRecord, QStringLiteral("Insert Record"), &MainWindow::InsertRecordClick);
+    tool(ToolIcon::NewRecord, QStringLiteral("Add New Record"), &MainWindow::newRecord);
+    tool(ToolIcon::CopyRecord, QStringLiteral("Copy Record"), &MainWindow::copyRecord);
+    deleteTool_ = tool(ToolIcon::DeleteRecord, QStringLiteral("Delete Record"), &MainWindow::cutRecord);
+    insertTool_ = tool(ToolIcon::InsertRecord, QStringLiteral("Insert Record"), &MainWindow::insertRecord);
     deleteTool_->setEnabled(false);
     insertTool_->setEnabled(false);
     tools.add(MakeToolIcon(ToolIcon::Sort), QStringLiteral("Sort Records"), [this] { sortMenu_->popup(QCursor::pos()); });
     tool(ToolIcon::Related, QStringLiteral("Display Related Records"), &MainWindow::showRelatedMenu);
     tools.addSeparator();
-    tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), &MainWindow::QuickPrintClick);
+    tool(ToolIcon::PrintScreen, QStringLiteral("Print a screenshot"), &MainWindow::quickPrint);
     tools.addWindowButtons(ProgramWindow::Main);
-    saveTool_ = tools.addSaveHelpClose([this] { Save1Click(); }, [this] { openHelp(QStringLiteral("Contents")); },
+    saveTool_ = tools.addSaveHelpClose([this] { saveDatabase(); }, [this] { openHelp(QStringLiteral("Contents")); },
                                        QStringLiteral("Exit the Program"), [this] { close(); });
     saveTool_->setEnabled(false);
 }
 
-void MainWindow::QuickPrintClick() {
+void MainWindow::quickPrint() {
     Busy busy(this);
-    recordPrinter_->QuickPrintClick(this);
+    recordPrinter_->quickPrint(this);
 }
 
 void MainWindow::rebuildSortMenu() {
@@ -153,7 +153,7 @@ void MainWindow::rebuildSortMenu() {
     for (const SortMenuEntry& entry : SortMenu(session_.db().labels, nameCaption)) {
         QAction* item = sortMenu_->addAction(ToQString(entry.caption));
         int key = entry.key;
-        connect(item, &QAction::triggered, this, [this, key] { SortSelectClick(key); });
+        connect(item, &QAction::triggered, this, [this, key] { sortRecords(key); });
     }
 }
 
@@ -165,7 +165,7 @@ void MainWindow::showRelatedMenu() {
         QString caption = ToQString(entry.caption);
         int key = entry.key;
         connect(relatedMenu_->addAction(caption), &QAction::triggered, this,
-                [this, key, caption] { DisplaySameClick(key, caption); });
+                [this, key, caption] { showRelatedRecords(key, caption); });
     }
     relatedMenu_->popup(QCursor::pos());
 }

@@ -80,7 +80,7 @@ void MainWindow::showDescriptions(const ItemRecord& record) {
     }
 }
 
-void MainWindow::GetRecord(int index) {
+void MainWindow::loadRecord(int index) {
     if (index < 0 || index >= static_cast<int>(session_.records().size())) return;
     ItemRecord& record = session_.records()[static_cast<std::size_t>(index)];
 
@@ -90,9 +90,9 @@ void MainWindow::GetRecord(int index) {
     // The box's click handler follows every change of its state, so the
     // editing controls always match the record shown.
     readonlyBox_->setChecked(record.ReadOnly);
-    SetReadOnlyState(record.ReadOnly);
+    setReadOnlyState(record.ReadOnly);
 
-    imagesPage_->ShowRecord(record);
+    imagesPage_->showRecord(record);
 
     showDescriptions(record);
 
@@ -116,50 +116,50 @@ void MainWindow::GetRecord(int index) {
     for (int m = 0; m < kNoteListCount; ++m)
         SetLines(memos_[static_cast<std::size_t>(m)], record.NoteLists[static_cast<std::size_t>(m)]);
 
-    dirGrid_->Load(record.Ingredients);
+    dirGrid_->load(record.Ingredients);
 
-    internetPage_->ShowRecord(record);
+    internetPage_->showRecord(record);
 
     shownIndex_ = index;
 }
 
-void MainWindow::SaveRecord(int index) {
+void MainWindow::storeRecord(int index) {
     if (index < 0 || index >= static_cast<int>(session_.records().size())) return;
     ItemRecord& record = session_.records()[static_cast<std::size_t>(index)];
 
     // A cell still being typed in is part of the record too.
-    dirGrid_->CommitOpenEditor();
+    dirGrid_->commitOpenEditor();
     TakeText(recordName_, record.Name);
     record.ReadOnly = readonlyBox_->isChecked();
-    imagesPage_->SaveRecord(record);
+    imagesPage_->saveRecord(record);
     record.Favorite = statusBoxes_[0]->isChecked();
     record.Tested = statusBoxes_[1]->isChecked();
     record.Untested = statusBoxes_[2]->isChecked();
     for (int m = 0; m < kNoteListCount; ++m)
         TakeLines(memos_[static_cast<std::size_t>(m)], record.NoteLists[static_cast<std::size_t>(m)]);
-    if (dirGrid_->edited()) record.Ingredients = dirGrid_->Store();
-    internetPage_->SaveRecord(record);
+    if (dirGrid_->edited()) record.Ingredients = dirGrid_->store();
+    internetPage_->saveRecord(record);
     for (int d = 0; d < kDetailCount; ++d)
         TakeText(detailEdits_[static_cast<std::size_t>(d)], record.Details[static_cast<std::size_t>(d)]);
     for (int k = 1; k <= kDescriptionCount; ++k) record.Description(k) = descPaths_[static_cast<std::size_t>(k - 1)];
 }
 
-void MainWindow::SetReadOnlyState(bool on) {
+void MainWindow::setReadOnlyState(bool on) {
     for (QLineEdit* edit : descEdits_) edit->setReadOnly(true);  // chosen from menus, never typed
     for (QLineEdit* edit : detailEdits_) edit->setReadOnly(on);
     for (QPlainTextEdit* memo : memos_) memo->setReadOnly(on);
     for (QCheckBox* box : statusBoxes_) box->setEnabled(!on);
-    imagesPage_->SetReadOnly(on);
-    internetPage_->SetReadOnly(on);
+    imagesPage_->setReadOnly(on);
+    internetPage_->setReadOnly(on);
 }
 
-void MainWindow::readonlyBoxClick() {
+void MainWindow::toggleReadOnly() {
     ItemRecord* record = currentRecord();
     if (record) record->ReadOnly = readonlyBox_->isChecked();
-    SetReadOnlyState(readonlyBox_->isChecked());
+    setReadOnlyState(readonlyBox_->isChecked());
 }
 
-void MainWindow::searchListBoxClick() {
+void MainWindow::toggleSearchList() {
     if (ItemRecord* record = currentRecord()) record->OnSearchList = record->PreviouslyListed = searchListBox_->isChecked();
 }
 

@@ -27,7 +27,7 @@ PasswordDialog::PasswordDialog(Database& db, Dialogs& dialogs, QWidget* parent)
         fields_[i] = new QLineEdit;
         fields_[i]->setObjectName(QString::fromLatin1(kNames[i]));
         fields_[i]->setEchoMode(QLineEdit::Password);
-        guard->Watch(fields_[i]);
+        guard->watch(fields_[i]);
     }
 
     auto group = [&](const QString& title, std::size_t first) {

@@ -21,7 +21,7 @@ std::vector<IngredientRow> IngredientRowsOf(const QTableWidget& grid) {
 
 void PrintRecipe(RecordPrinter& printer, QWidget* parent, const QString& recordName, const QTableWidget& grid,
                  const QString& notes) {
-    printer.PrintLines(parent, RecipeLines(ShownText(recordName), IngredientRowsOf(grid), MemoLines(ShownText(notes))),
+    printer.printLines(parent, RecipeLines(ShownText(recordName), IngredientRowsOf(grid), MemoLines(ShownText(notes))),
                        kRecipePrintedMessage);
 }
 

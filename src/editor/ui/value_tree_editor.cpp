@@ -190,8 +190,8 @@ ValueTreeEditor::ValueTreeEditor(DatabaseSession& session, const AppPaths& paths
     tree->setDragDropMode(QAbstractItemView::InternalMove);
     tree->setDropIndicatorShown(false);  // the tree draws its own: drops always go before the target
     tree->setUniformRowHeights(true);
-    tree->canDrop = [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) { return CanDropOn(dragged, target); };
-    tree->drop = [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) { DropValue(dragged, target); };
+    tree->canDrop = [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) { return canDropOn(dragged, target); };
+    tree->drop = [this](QTreeWidgetItem* dragged, QTreeWidgetItem* target) { dropValue(dragged, target); };
 
     auto* nameLabel = new QLabel(QStringLiteral("Category Name"));
     addText_ = new QLineEdit;
@@ -200,7 +200,7 @@ ValueTreeEditor::ValueTreeEditor(DatabaseSession& session, const AppPaths& paths
     nameLabel->setBuddy(addText_);
     auto* guard = new TextGuard(
         [this](const QString& refused) { session_.dialogs().Error(UnstorableMessage(refused)); }, this);
-    guard->Watch(addText_);
+    guard->watch(addText_);
 
     auto* namePanel = new QHBoxLayout;
     namePanel->addStretch(1);
@@ -213,15 +213,15 @@ ValueTreeEditor::ValueTreeEditor(DatabaseSession& session, const AppPaths& paths
         void (ValueTreeEditor::*click)();
     };
     const Command commands[] = {
-        {"Insert", &ValueTreeEditor::InsertClick},
-        {"Remove", &ValueTreeEditor::RemoveClick},
-        {"Add Child", &ValueTreeEditor::AddChildClick},
-        {"Rename", &ValueTreeEditor::RenameClick},
-        {"Sort Children", &ValueTreeEditor::SortChildrenClick},
-        {"Sort Everything", &ValueTreeEditor::SortEverythingClick},
-        {"Make Default", &ValueTreeEditor::MakeDefaultClick},
+        {"Insert", &ValueTreeEditor::insertValue},
+        {"Remove", &ValueTreeEditor::removeValue},
+        {"Add Child", &ValueTreeEditor::addChildValue},
+        {"Rename", &ValueTreeEditor::renameValue},
+        {"Sort Children", &ValueTreeEditor::sortChildren},
+        {"Sort Everything", &ValueTreeEditor::sortEverything},
+        {"Make Default", &ValueTreeEditor::makeDefault},
         {"Close", nullptr},
-        {"Help", &ValueTreeEditor::HelpClick},
+        {"Help", &ValueTreeEditor::showHelp},
     };
     auto* buttonPanel = new QGridLayout;
     buttonPanel->setHorizontalSpacing(6);
@@ -332,17 +332,17 @@ void ValueTreeEditor::addValue(bool asChild) {
     afterRecordsMayHaveChanged(before);
 }
 
-void ValueTreeEditor::InsertClick() { addValue(false); }
+void ValueTreeEditor::insertValue() { addValue(false); }
 
-void ValueTreeEditor::AddChildClick() { addValue(true); }
+void ValueTreeEditor::addChildValue() { addValue(true); }
 
-void ValueTreeEditor::RemoveClick() {
+void ValueTreeEditor::removeValue() {
     QTreeWidgetItem* selected = Selected(descriptionList_);
     if (!selected || !editor_.Remove(indexOf(selected))) return;
     delete selected;
 }
 
-void ValueTreeEditor::RenameClick() {
+void ValueTreeEditor::renameValue() {
     bool ok = false;
     std::string text = typedText(ok);
     QTreeWidgetItem* selected = Selected(descriptionList_);
@@ -354,7 +354,7 @@ void ValueTreeEditor::RenameClick() {
     afterRecordsMayHaveChanged(before);
 }
 
-void ValueTreeEditor::SortChildrenClick() {
+void ValueTreeEditor::sortChildren() {
     QTreeWidgetItem* selected = Selected(descriptionList_);
     if (!selected) return;
     std::optional<std::vector<std::size_t>> order = editor_.SortChildren(indexOf(selected));
@@ -363,20 +363,20 @@ void ValueTreeEditor::SortChildrenClick() {
     Reorder(selected, *order);
 }
 
-void ValueTreeEditor::SortEverythingClick() {
+void ValueTreeEditor::sortEverything() {
     ValueTree unsorted = editor_.tree();
     editor_.SortEverything();
     KeepViewState keep(descriptionList_);
     MirrorSortEverything(descriptionList_->invisibleRootItem(), unsorted);
 }
 
-bool ValueTreeEditor::CanDropOn(QTreeWidgetItem* dragged, QTreeWidgetItem* target) const {
+bool ValueTreeEditor::canDropOn(QTreeWidgetItem* dragged, QTreeWidgetItem* target) const {
     if (!dragged || !target) return false;
     return DescriptionTreeEditor::CanDrop(indexOf(dragged), indexOf(target));
 }
 
-bool ValueTreeEditor::DropValue(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-    if (!CanDropOn(dragged, target)) return false;
+bool ValueTreeEditor::dropValue(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+    if (!canDropOn(dragged, target)) return false;
     std::optional<NodeIndex> moved = editor_.Move(indexOf(dragged), indexOf(target));
     if (!moved) return false;
     KeepViewState keep(descriptionList_);
@@ -388,9 +388,9 @@ bool ValueTreeEditor::DropValue(QTreeWidgetItem* dragged, QTreeWidgetItem* targe
     return true;
 }
 
-void ValueTreeEditor::MakeDefaultClick() { editor_.MakeDefault(); }
+void ValueTreeEditor::makeDefault() { editor_.MakeDefault(); }
 
-void ValueTreeEditor::HelpClick() {
+void ValueTreeEditor::showHelp() {
     HelpWindow* help = ShowHelpTopic(paths_.data, QString::fromLatin1(kHelpTopic));
     // Only windows of its own are open to the person while this one is
     // modal; the help goes back to being a window of its own when it closes.
@@ -403,7 +403,7 @@ void ValueTreeEditor::HelpClick() {
     help_ = help;
 }
 
-std::string ValueTreeEditor::ShownTreeText() const {
+std::string ValueTreeEditor::shownTreeText() const {
     std::string out;
     AppendShown(out, descriptionList_->invisibleRootItem(), 0);
     return out;

@@ -37,20 +37,20 @@ public:
 
     // Drag and drop of the tree, also for tests: whether dragged may be
     // dropped on target, and the drop itself.
-    bool CanDropOn(QTreeWidgetItem* dragged, QTreeWidgetItem* target) const;
-    bool DropValue(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+    bool canDropOn(QTreeWidgetItem* dragged, QTreeWidgetItem* target) const;
+    bool dropValue(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
 
     // The tree as the window shows it, in text form (to check the mirror).
-    std::string ShownTreeText() const;
+    std::string shownTreeText() const;
 
-    void InsertClick();
-    void AddChildClick();
-    void RemoveClick();
-    void RenameClick();
-    void SortChildrenClick();
-    void SortEverythingClick();
-    void MakeDefaultClick();
-    void HelpClick();
+    void insertValue();
+    void addChildValue();
+    void removeValue();
+    void renameValue();
+    void sortChildren();
+    void sortEverything();
+    void makeDefault();
+    void showHelp();
 
 signals:
     // Description n of the current record changed (a value was inserted, or

@@ -38,13 +38,13 @@ GraphWindow::GraphWindow(WindowContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), session_(context.session), settingsFile_(context.paths.settingsFile) {
     setWindowTitle(QStringLiteral("Graph Function"));
     setAttribute(Qt::WA_DeleteOnClose);
-    BuildToolbar();
+    buildToolbar();
 
     SGraph = new QTreeWidget;
     SGraph->setObjectName(QStringLiteral("SGraph"));
     SGraph->setHeaderHidden(true);
     SGraph->setExpandsOnDoubleClick(false);
-    connect(SGraph, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { SGraphDblClick(item); });
+    connect(SGraph, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { chartChildren(item); });
 
     chart_ = new GraphChart;
     Paid = new QLineEdit;
@@ -90,15 +90,15 @@ GraphWindow::GraphWindow(WindowContext& context, QWidget* parent)
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
         QWindow* mine = windowHandle();
         if (!window || (mine && window->transientParent() == mine)) return;
-        if (window == mine && lastActive_ != mine) Activated();
-        if (window != mine && lastActive_ == mine) SaveSize();
+        if (window == mine && lastActive_ != mine) activated();
+        if (window != mine && lastActive_ == mine) saveSize();
         lastActive_ = window;
     });
 }
 
-void GraphWindow::BuildToolbar() {
+void GraphWindow::buildToolbar() {
     WindowToolbar tools(*this, &context_.opener);
-    tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"), [this] { PrintChart(); });
+    tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"), [this] { printChart(); });
     tools.addWindowButtons(ProgramWindow::Graph);
     saveTool_ = tools.addSaveHelpClose(
         [this] {
@@ -110,11 +110,11 @@ void GraphWindow::BuildToolbar() {
     saveTool_->setEnabled(session_.saveEnabled());
 }
 
-void GraphWindow::SaveSize() {
+void GraphWindow::saveSize() {
     WriteWindowSize(settingsFile_, WindowKind::Graph, {width(), height(), 0});
 }
 
-void GraphWindow::Activated() {
+void GraphWindow::activated() {
     const Database& db = session_.db();
     tree_ = GraphTree(db);
     SGraph->clear();
@@ -126,11 +126,11 @@ void GraphWindow::Activated() {
     valueLabel_->setText(ToQString(db.labels[static_cast<std::size_t>(DetailLabel(8))]));
     if (QTreeWidgetItem* first = SGraph->topLevelItem(0)) {
         SGraph->setCurrentItem(first);
-        SGraphDblClick(first);
+        chartChildren(first);
     }
 }
 
-NodeIndex GraphWindow::IndexOf(QTreeWidgetItem* item) const {
+NodeIndex GraphWindow::indexOf(QTreeWidgetItem* item) const {
     NodeIndex index;
     for (; item; item = item->parent()) {
         int at = item->parent() ? item->parent()->indexOfChild(item) : SGraph->indexOfTopLevelItem(item);
@@ -139,21 +139,21 @@ NodeIndex GraphWindow::IndexOf(QTreeWidgetItem* item) const {
     return index;
 }
 
-void GraphWindow::SGraphDblClick(QTreeWidgetItem* item) {
-    const NodeIndex node = IndexOf(item);
+void GraphWindow::chartChildren(QTreeWidgetItem* item) {
+    const NodeIndex node = indexOf(item);
     std::optional<GraphCounts> counts = CountGraph(session_.db(), tree_, node);
     if (!counts) return;
     QStringList captions;
     for (const std::string& caption : counts->captions) captions << ToQString(caption);
-    chart_->ShowCounts(ToQString(ValuePath(tree_, node)), captions, counts->counts);
+    chart_->showCounts(ToQString(ValuePath(tree_, node)), captions, counts->counts);
     Paid->setText(QString::fromStdString(FormatGraphSum(counts->paid)));
     Value->setText(QString::fromStdString(FormatGraphSum(counts->value)));
 }
 
-void GraphWindow::PrintChart() {
+void GraphWindow::printChart() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (askPrinter(printer)) chart_->Print(printer);
+    if (askPrinter(printer)) chart_->print(printer);
 }
 
 }  // namespace vorlane

@@ -29,10 +29,10 @@ public:
     explicit GraphWindow(WindowContext& context, QWidget* parent = nullptr);
 
     // Rebuilds the tree from the open database and charts description 1.
-    void Activated();
+    void activated();
     // Charts the children of the tree item; a value without children changes nothing.
-    void SGraphDblClick(QTreeWidgetItem* item);
-    void PrintChart();
+    void chartChildren(QTreeWidgetItem* item);
+    void printChart();
 
     QTreeWidget* SGraph = nullptr;
     QLineEdit* Paid = nullptr;
@@ -43,9 +43,9 @@ public:
     std::function<bool(QPrinter&)> askPrinter;
 
 private:
-    void BuildToolbar();
-    NodeIndex IndexOf(QTreeWidgetItem* item) const;
-    void SaveSize();
+    void buildToolbar();
+    NodeIndex indexOf(QTreeWidgetItem* item) const;
+    void saveSize();
 
     WindowContext& context_;
     DatabaseSession& session_;

@@ -93,7 +93,7 @@ HtmlReportWindow::HtmlReportWindow(WindowContext& context, QWidget* parent)
     browser_ = [](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path))); };
     fieldMenu_ = new QMenu(this);
     for (int e = 0; e < kReportFieldCount; ++e)
-        connect(fieldMenu_->addAction(QString()), &QAction::triggered, this, [this, e] { AddField(e); });
+        connect(fieldMenu_->addAction(QString()), &QAction::triggered, this, [this, e] { addField(e); });
     buildToolBar();
     buildControls();
     report_.Activate(FromQFont(font(), kBlack));
@@ -105,7 +105,7 @@ HtmlReportWindow::~HtmlReportWindow() = default;
 
 void HtmlReportWindow::buildToolBar() {
     WindowToolbar tools(*this, &context_.opener);
-    clearTool_ = tools.add(MakeToolIcon(ToolIcon::DeleteRecord), QStringLiteral("Clear the Report"), [this] { ClearBtnClick(); });
+    clearTool_ = tools.add(MakeToolIcon(ToolIcon::DeleteRecord), QStringLiteral("Clear the Report"), [this] { clearFields(); });
     tools.add(FontIcon(), QStringLiteral("Select Report Font"), [this] {
         bool ok = false;
         QFont chosen = QFontDialog::getFont(&ok, ReportQFont(report_.font), this);
@@ -116,15 +116,15 @@ void HtmlReportWindow::buildToolBar() {
         if (chosen.isValid()) report_.color = ReportRgb(chosen);
     });
     printMenu_ = new QMenu(this);
-    connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this, &HtmlReportWindow::PrintSettings1Click);
-    connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &HtmlReportWindow::Print1Click);
+    connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this, &HtmlReportWindow::printSetup);
+    connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &HtmlReportWindow::print);
     QAction* print = tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Preview Report in Browser"),
                                [this] { printMenu_->popup(QCursor::pos()); });
     print->setMenu(printMenu_);
     if (auto* button = qobject_cast<QToolButton*>(tools.bar()->widgetForAction(print)))
         button->setPopupMode(QToolButton::InstantPopup);
-    tools.add(MakeToolIcon(ToolIcon::Save), QStringLiteral("Save Report Format"), [this] { SaveFormatClick(); });
-    tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load Report Form"), [this] { LoadFormatClick(); });
+    tools.add(MakeToolIcon(ToolIcon::Save), QStringLiteral("Save Report Format"), [this] { saveFormat(); });
+    tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load Report Form"), [this] { loadFormat(); });
     tools.addSeparator();
     tools.addWindowButtons(ProgramWindow::HtmlReport);
     saveTool_ = tools.addSaveHelpClose([this] { context_.session.QuickSave(); },
@@ -148,10 +148,10 @@ void HtmlReportWindow::buildControls() {
     grid->addWidget(new QLabel(QStringLiteral("Report Fields"), central), 0, 0);
     grid->addWidget(fields_, 1, 0, 5, 1);
     grid->addWidget(button("Add", "AddBtn", "Add a new field to the Report", [this] { fieldMenu_->popup(QCursor::pos()); }), 1, 1);
-    removeBtn_ = button("Remove", "RemoveBtn", "Remove the Last added field", [this] { RemoveBtnClick(); });
+    removeBtn_ = button("Remove", "RemoveBtn", "Remove the Last added field", [this] { removeField(); });
     grid->addWidget(removeBtn_, 2, 1);
-    grid->addWidget(button("Move Up", "MoveUpBtn", nullptr, [this] { MoveBy(-1); }), 3, 1);
-    grid->addWidget(button("Move Down", "MoveDownBtn", nullptr, [this] { MoveBy(1); }), 4, 1);
+    grid->addWidget(button("Move Up", "MoveUpBtn", nullptr, [this] { moveField(-1); }), 3, 1);
+    grid->addWidget(button("Move Down", "MoveDownBtn", nullptr, [this] { moveField(1); }), 4, 1);
     searchList_ = new QCheckBox(QStringLiteral("Only include search list items."), central);
     searchList_->setObjectName(QStringLiteral("SearchList"));
     connect(searchList_, &QCheckBox::toggled, this, [this](bool on) { report_.searchListOnly = on; });
@@ -163,16 +163,16 @@ void HtmlReportWindow::buildControls() {
     footer_->setObjectName(QStringLiteral("FooterHTML"));
     grid->addWidget(new QLabel(QStringLiteral("Header HTML"), central), 7, 0);
     grid->addWidget(header_, 8, 0);
-    grid->addWidget(button("Load Header", "LoadHeaderBtn", nullptr, [this] { LoadMemo(header_); }), 8, 1, Qt::AlignTop);
+    grid->addWidget(button("Load Header", "LoadHeaderBtn", nullptr, [this] { loadMemo(header_); }), 8, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("Footer HTML"), central), 9, 0);
     grid->addWidget(footer_, 10, 0);
-    grid->addWidget(button("Load Footer", "LoadFooterBtn", nullptr, [this] { LoadMemo(footer_); }), 10, 1, Qt::AlignTop);
+    grid->addWidget(button("Load Footer", "LoadFooterBtn", nullptr, [this] { loadMemo(footer_); }), 10, 1, Qt::AlignTop);
 
     auto* row = new QHBoxLayout;
-    viewBtn_ = button("View", "ViewReportBtn", nullptr, [this] { ViewReportBtnClick(); });
+    viewBtn_ = button("View", "ViewReportBtn", nullptr, [this] { viewReport(); });
     row->addStretch(1);
     row->addWidget(viewBtn_);
-    row->addWidget(button("Save HTML", "SaveHTMLBtn", nullptr, [this] { SaveHTMLBtnClick(); }));
+    row->addWidget(button("Save HTML", "SaveHTMLBtn", nullptr, [this] { saveHtml(); }));
     grid->addLayout(row, 11, 0, 1, 2);
     setCentralWidget(central);
 }
@@ -202,33 +202,33 @@ void HtmlReportWindow::enableButtons() {
     clearTool_->setEnabled(any);
 }
 
-void HtmlReportWindow::AddField(int entry) {
+void HtmlReportWindow::addField(int entry) {
     const auto captions = report_.MenuCaptions(context_.session.db().labels, {});
     if (!report_.Add(entry, captions[static_cast<std::size_t>(entry)])) return;
     showFields();
     enableButtons();
 }
 
-void HtmlReportWindow::RemoveBtnClick() {
+void HtmlReportWindow::removeField() {
     if (fields_->currentRow() < 0) return;
     report_.Remove(fields_->currentRow());
     showFields();
     if (!report_.HasFields()) enableButtons();
 }
 
-void HtmlReportWindow::ClearBtnClick() {
+void HtmlReportWindow::clearFields() {
     report_.Clear();
     showFields();  // the buttons keep their state
 }
 
-void HtmlReportWindow::MoveBy(int step) {
+void HtmlReportWindow::moveField(int step) {
     const int row = fields_->currentRow();
     if (step < 0 ? !report_.MoveUp(row) : !report_.MoveDown(row)) return;
     fields_->setCurrentRow(row + step);
     showFields();
 }
 
-ReportTable HtmlReportWindow::Generate() {
+ReportTable HtmlReportWindow::generate() {
     report_.header = MemoLines(header_);
     report_.footer = MemoLines(footer_);
     HtmlReportTable table = report_.Generate(context_.session.records(), context_.session.db().labels, {}, false);
@@ -244,25 +244,25 @@ ReportTable HtmlReportWindow::Generate() {
     return std::move(table.rows);
 }
 
-bool HtmlReportWindow::WriteHtml(const std::string& path, const ReportTable& table) {
+bool HtmlReportWindow::writeHtml(const std::string& path, const ReportTable& table) {
     ReportWriteResult written = WriteReportFile(path, report_.Html(table));
     if (!written.ok) context_.dialogs.Error(written.message);
     return written.ok;
 }
 
-void HtmlReportWindow::ViewReportBtnClick() {
+void HtmlReportWindow::viewReport() {
     std::filesystem::create_directories(context_.paths.data.user);
     const std::string path = (std::filesystem::path(context_.paths.data.user) / "rphtml.htm").string();
-    if (WriteHtml(path, Generate())) browser_(path);
+    if (writeHtml(path, generate())) browser_(path);
 }
 
-void HtmlReportWindow::SaveHTMLBtnClick() {
+void HtmlReportWindow::saveHtml() {
     auto path = context_.dialogs.ChooseFileToSave("Save HTML", kHtmlFilter, "htm", "");
     if (!path || path->empty()) return;
-    if (WriteHtml(*path, Generate())) context_.dialogs.Information("HTML report saved as " + *path + ".");
+    if (writeHtml(*path, generate())) context_.dialogs.Information("HTML report saved as " + *path + ".");
 }
 
-void HtmlReportWindow::SaveFormatClick() {
+void HtmlReportWindow::saveFormat() {
     auto path = context_.dialogs.ChooseFileToSave("Save Report Format", kFormatFilter, "hrf", "");
     if (!path || path->empty()) return;
     report_.header = MemoLines(header_);
@@ -272,7 +272,7 @@ void HtmlReportWindow::SaveFormatClick() {
     else context_.dialogs.Information(kHrfSaved);
 }
 
-void HtmlReportWindow::LoadFormatClick() {
+void HtmlReportWindow::loadFormat() {
     auto path = context_.dialogs.ChooseFileToOpen("Load Report Form", kFormatFilter, "");
     if (!path || path->empty()) return;
     std::string bytes;
@@ -290,7 +290,7 @@ void HtmlReportWindow::LoadFormatClick() {
     context_.dialogs.Information(ok ? kHrfLoaded : kHrfInvalid);
 }
 
-void HtmlReportWindow::LoadMemo(QPlainTextEdit* memo) {
+void HtmlReportWindow::loadMemo(QPlainTextEdit* memo) {
     auto path = context_.dialogs.ChooseFileToOpen(memo == header_ ? "Load Header" : "Load Footer", kHtmlFilter, "");
     if (!path || path->empty()) return;
     std::string bytes;
@@ -298,13 +298,13 @@ void HtmlReportWindow::LoadMemo(QPlainTextEdit* memo) {
     memo->setPlainText(ToQString(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void HtmlReportWindow::PrintSettings1Click() {
+void HtmlReportWindow::printSetup() {
     GridPrintSettingsDialog dialog(*printSettings_, this);
     if (dialog.exec() == QDialog::Accepted) *printSettings_ = dialog.settings();
 }
 
-void HtmlReportWindow::Print1Click() {
-    const ReportTable table = Generate();
+void HtmlReportWindow::print() {
+    const ReportTable table = generate();
     QTableWidget grid(static_cast<int>(table.size()) - 1, static_cast<int>(report_.fields().size()));
     QStringList titles;
     for (const auto& t : table.front()) titles << ToQString(t);

@@ -28,21 +28,21 @@ public:
     ~HtmlReportWindow() override;
 
     HtmlReport& report() { return report_; }
-    void SetPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
+    void setPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
     // The browser is asked to show a file; tests watch instead.
-    void SetBrowser(std::function<void(const std::string& path)> open) { browser_ = std::move(open); }
+    void setBrowser(std::function<void(const std::string& path)> open) { browser_ = std::move(open); }
 
-    void AddField(int entry);
-    void RemoveBtnClick();
-    void ClearBtnClick();
-    void MoveBy(int step);
-    void ViewReportBtnClick();
-    void SaveHTMLBtnClick();
-    void SaveFormatClick();
-    void LoadFormatClick();
-    void LoadMemo(QPlainTextEdit* memo);
-    void Print1Click();
-    void PrintSettings1Click();
+    void addField(int entry);
+    void removeField();
+    void clearFields();
+    void moveField(int step);
+    void viewReport();
+    void saveHtml();
+    void saveFormat();
+    void loadFormat();
+    void loadMemo(QPlainTextEdit* memo);
+    void print();
+    void printSetup();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -53,8 +53,8 @@ private:
     void showFields();
     void enableButtons();
     // The memos into the report, then the table (with its warning).
-    ReportTable Generate();
-    bool WriteHtml(const std::string& path, const ReportTable& table);
+    ReportTable generate();
+    bool writeHtml(const std::string& path, const ReportTable& table);
 
     WindowContext& context_;
     HtmlReport report_;

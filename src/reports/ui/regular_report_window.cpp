@@ -81,11 +81,11 @@ RegularReportWindow::RegularReportWindow(WindowContext& context, QWidget* parent
     };
     fieldMenu_ = new QMenu(this);
     for (int e = 0; e < kReportFieldCount; ++e)
-        connect(fieldMenu_->addAction(QString()), &QAction::triggered, this, [this, e] { AddField(e); });
+        connect(fieldMenu_->addAction(QString()), &QAction::triggered, this, [this, e] { addField(e); });
     buildToolBar();
     buildControls();
     showSettings();
-    SetClick();
+    setColumns();
     enableScreen();
     setWindowTitle(ToQString(box_.Caption()));
     const WindowSize size = ReadWindowSize(context_.paths.settingsFile, WindowKind::Report);
@@ -97,12 +97,12 @@ RegularReportWindow::~RegularReportWindow() = default;
 void RegularReportWindow::buildToolBar() {
     WindowToolbar tools(*this, &context_.opener);
     modeTool_ = tools.add(MakeToolIcon(ToolIcon::Search), QStringLiteral("Toggle Between Searched Records or All Records"),
-                          [this] { ToggleModeClick(); });
-    previewTool_ = tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print Preview Report"), [this] { PreviewClick(); });
-    saveFormatTool_ = tools.add(MakeToolIcon(ToolIcon::Save), QStringLiteral("Save a Report Format"), [this] { SaveFormatClick(); });
-    tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load a Report Format"), [this] { LoadFormatClick(); });
+                          [this] { toggleMode(); });
+    previewTool_ = tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print Preview Report"), [this] { preview(); });
+    saveFormatTool_ = tools.add(MakeToolIcon(ToolIcon::Save), QStringLiteral("Save a Report Format"), [this] { saveFormat(); });
+    tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load a Report Format"), [this] { loadFormat(); });
     importTool_ = tools.add(MakeSearchIcon(SearchIcon::ExtractList), QStringLiteral("Import/Export Comma Delimited Files"),
-                            [this] { ImportClick(); });
+                            [this] { importRecords(); });
     tools.add(MakeToolIcon(ToolIcon::Related), QStringLiteral("Email Report"), {});
     tools.add(MakeToolIcon(ToolIcon::Spreadsheet), QStringLiteral("Post report to Internet Newsgroup"), {});
     tools.addSeparator();
@@ -147,9 +147,9 @@ void RegularReportWindow::buildControls() {
     memo_->setReadOnly(true);
     grid->addWidget(memo_, 1, 0, 4, 1);
     grid->addWidget(button("Add", "Add a new field to the Report", [this] { fieldMenu_->popup(QCursor::pos()); }), 1, 1);
-    undoBtn_ = button("Undo", "Remove the Last added field", [this] { UndoClick(); });
+    undoBtn_ = button("Undo", "Remove the Last added field", [this] { undoField(); });
     grid->addWidget(undoBtn_, 2, 1);
-    clearBtn_ = button("Clear", nullptr, [this] { ClearClick(); });
+    clearBtn_ = button("Clear", nullptr, [this] { clearFields(); });
     grid->addWidget(clearBtn_, 3, 1);
     auto* fontButton = button("Font", "Select Report Fonts", [] {});
     auto* fontMenu = new QMenu(this);
@@ -185,7 +185,7 @@ void RegularReportWindow::buildControls() {
     form->addWidget(new QLabel(QStringLiteral("Columns"), layoutBox), 1, 0);
     form->addWidget(columns_, 1, 1);
     auto* set = new QPushButton(QStringLiteral("Set"), layoutBox);
-    connect(set, &QPushButton::clicked, this, &RegularReportWindow::SetClick);
+    connect(set, &QPushButton::clicked, this, &RegularReportWindow::setColumns);
     form->addWidget(set, 1, 2);
     form->addWidget(new QLabel(QStringLiteral("Press Set After Entering Columns."), layoutBox), 1, 3, 1, 5);
     indent_ = new QCheckBox(QStringLiteral("Indent"), layoutBox);
@@ -195,8 +195,8 @@ void RegularReportWindow::buildControls() {
     landscape_ = new QRadioButton(QStringLiteral("Landscape Mode"), layoutBox);
     form->addWidget(portrait_, 2, 2, 1, 3);
     form->addWidget(landscape_, 2, 5, 1, 3);
-    connect(portrait_, &QRadioButton::clicked, this, [this] { printer_->setPageOrientation(QPageLayout::Portrait); SetClick(); });
-    connect(landscape_, &QRadioButton::clicked, this, [this] { printer_->setPageOrientation(QPageLayout::Landscape); SetClick(); });
+    connect(portrait_, &QRadioButton::clicked, this, [this] { printer_->setPageOrientation(QPageLayout::Portrait); setColumns(); });
+    connect(landscape_, &QRadioButton::clicked, this, [this] { printer_->setPageOrientation(QPageLayout::Landscape); setColumns(); });
     for (auto* shown : {titleFont_, bodyFont_, valueFont_}) shown->setReadOnly(true);
     titleFont_->setObjectName(QStringLiteral("HeaderFont"));
     bodyFont_->setObjectName(QStringLiteral("BodyFont"));
@@ -207,7 +207,7 @@ void RegularReportWindow::buildControls() {
     grid->addWidget(layoutBox, 5, 0, 1, 2);
 
     widthsModel_ = new QStandardItemModel(0, 0, this);
-    widths_ = new ColumnBar(box_, [this] { return PrintableWidth(); }, central);
+    widths_ = new ColumnBar(box_, [this] { return printableWidth(); }, central);
     widths_->setObjectName(QStringLiteral("Widths"));
     widths_->setModel(widthsModel_);
     widths_->setFixedHeight(28);
@@ -229,15 +229,15 @@ void RegularReportWindow::buildControls() {
     setCentralWidget(central);
 }
 
-void RegularReportWindow::PageInches(int& width, int& height) const {
+void RegularReportWindow::pageInches(int& width, int& height) const {
     const QRect paint = printer_->pageLayout().paintRectPixels(printer_->resolution());
     width = paint.width() / printer_->resolution();
     height = paint.height() / printer_->resolution();
 }
 
-int RegularReportWindow::PrintableWidth() {
+int RegularReportWindow::printableWidth() {
     int w = 0, h = 0;
-    PageInches(w, h);
+    pageInches(w, h);
     ReportSpace space;
     return CalculateSpace(box_.settings, w, h, space) ? space.width : 0;
 }
@@ -312,21 +312,21 @@ void RegularReportWindow::changeEvent(QEvent* event) {
     const auto actions = fieldMenu_->actions();
     for (int e = 0; e < kReportFieldCount; ++e) actions[e]->setText(ToQString(captions[static_cast<std::size_t>(e)]));
     totals_->setText(ToQString(RegularReportState::TotalsCaption(labels)));
-    SetClick();
+    setColumns();
     if (!box_.settings.items.empty()) enableScreen();
     setWindowTitle(ToQString(box_.Caption()));
 }
 
-void RegularReportWindow::SetClick() {
+void RegularReportWindow::setColumns() {
     readControls();
-    DoColumns(box_.settings, columns_->value(), PrintableWidth());
+    DoColumns(box_.settings, columns_->value(), printableWidth());
     widthsModel_->setColumnCount(columns_->value());
     for (int c = 0; c < columns_->value(); ++c)
         widths_->resizeSection(c, box_.settings.sections[static_cast<std::size_t>(c)].width);
     widths_->viewport()->update();
 }
 
-void RegularReportWindow::AddField(int entry) {
+void RegularReportWindow::addField(int entry) {
     const auto captions = box_.MenuCaptions(context_.session.db().labels, {});
     if (!box_.Add(entry, captions[static_cast<std::size_t>(entry)])) return;
     readControls();
@@ -334,21 +334,21 @@ void RegularReportWindow::AddField(int entry) {
     enableScreen();
 }
 
-void RegularReportWindow::UndoClick() {
+void RegularReportWindow::undoField() {
     box_.Undo();
     readControls();
     showSettings();
     enableScreen();
 }
 
-void RegularReportWindow::ClearClick() {
+void RegularReportWindow::clearFields() {
     box_.Clear();
     readControls();
     showSettings();
     enableScreen();
 }
 
-void RegularReportWindow::ToggleModeClick() {
+void RegularReportWindow::toggleMode() {
     box_.ToggleMode();
     setWindowTitle(ToQString(box_.Caption()));
 }
@@ -368,10 +368,10 @@ void RegularReportWindow::chooseFont(ReportFont& font, int maxSize, const char* 
     *text = word;
 }
 
-void RegularReportWindow::PreviewClick() {
+void RegularReportWindow::preview() {
     readControls();
     int w = 0, h = 0;
-    PageInches(w, h);
+    pageInches(w, h);
     QtTextMeasurer measurer;
     ReportPages pages(w, h, measurer);
     LayoutResult result = LayOutReport(box_.settings, LayoutInput{context_.session.records(), context_.session.db().labels,
@@ -385,7 +385,7 @@ void RegularReportWindow::PreviewClick() {
     runPreview_(preview);
 }
 
-void RegularReportWindow::SaveFormatClick() {
+void RegularReportWindow::saveFormat() {
     readControls();
     for (;;) {
         auto path = context_.dialogs.ChooseFileToSave("Save Report Format", "Report File|*.rpt|Comma Delimited File|*.txt", "rpt", "");
@@ -398,7 +398,7 @@ void RegularReportWindow::SaveFormatClick() {
     }
 }
 
-void RegularReportWindow::LoadFormatClick() {
+void RegularReportWindow::loadFormat() {
     auto path = context_.dialogs.ChooseFileToOpen("Load a Report Format", kFormatLoadFilter, "");
     if (!path || path->empty()) return;
     std::string bytes;
@@ -422,7 +422,7 @@ void RegularReportWindow::LoadFormatClick() {
     enableScreen();
 }
 
-void RegularReportWindow::ImportClick() {
+void RegularReportWindow::importRecords() {
     auto path = context_.dialogs.ChooseFileToOpen("Import Comma Delimated File", kFormatLoadFilter, "");
     if (!path || path->empty()) return;
     std::string text;

@@ -33,17 +33,17 @@ public:
 
     RegularReportState& box() { return box_; }
     // Tests look at the preview instead of running it modally.
-    void SetPreviewRunner(std::function<void(ReportPreviewDialog&)> run) { runPreview_ = std::move(run); }
+    void setPreviewRunner(std::function<void(ReportPreviewDialog&)> run) { runPreview_ = std::move(run); }
 
-    void AddField(int entry);
-    void UndoClick();
-    void ClearClick();
-    void SetClick();  // DoColumns
-    void PreviewClick();
-    void SaveFormatClick();
-    void LoadFormatClick();
-    void ImportClick();
-    void ToggleModeClick();
+    void addField(int entry);
+    void undoField();
+    void clearFields();
+    void setColumns();  // DoColumns
+    void preview();
+    void saveFormat();
+    void loadFormat();
+    void importRecords();
+    void toggleMode();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -54,8 +54,8 @@ private:
     void readControls();
     void showSettings();
     void enableScreen();
-    int PrintableWidth();
-    void PageInches(int& width, int& height) const;
+    int printableWidth();
+    void pageInches(int& width, int& height) const;
     void chooseFont(ReportFont& font, int maxSize, const char* word, QLineEdit* shown);
 
     WindowContext& context_;

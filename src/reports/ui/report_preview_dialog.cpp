@@ -79,14 +79,14 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportPages& pages, ExportTable e
     zoom_->setEditable(true);
     for (const auto& entry : ZoomEntries()) zoom_->addItem(QString::fromStdString(entry));
     zoom_->setCurrentText(QStringLiteral("Fit Width"));
-    connect(zoom_, &QComboBox::textActivated, this, &ReportPreviewDialog::ApplyZoom);
+    connect(zoom_, &QComboBox::textActivated, this, &ReportPreviewDialog::applyZoom);
     page_ = new QSpinBox(this);
     page_->setObjectName(QStringLiteral("SpinEdit1"));
     page_->setRange(1, std::max(1, pages.PageCount()));
     page_->setToolTip(QString::fromStdString("Total Pages " + std::to_string(pages.PageCount())));
     page_->setEnabled(pages.PageCount() > 1);
-    connect(page_, &QSpinBox::editingFinished, this, [this] { ShowPage(page_->value()); });
-    connect(page_, &QSpinBox::valueChanged, this, [this](int n) { ShowPage(n); });
+    connect(page_, &QSpinBox::editingFinished, this, [this] { showPage(page_->value()); });
+    connect(page_, &QSpinBox::valueChanged, this, [this](int n) { showPage(n); });
     pagesLabel_ = new QLabel(this);
     pagesLabel_->setObjectName(QStringLiteral("Pages"));
     auto addButton = [&](const char* caption, auto slot) {
@@ -99,15 +99,15 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportPages& pages, ExportTable e
     bar->addWidget(zoom_);
     bar->addWidget(page_);
     bar->addWidget(pagesLabel_);
-    QPushButton* margin = addButton("Margin", [this] { ToggleMargins(); });
+    QPushButton* margin = addButton("Margin", [this] { toggleMargins(); });
     margin->setCheckable(true);
     margin->setChecked(showMargins_);
-    addButton("Grid", [this] { ToggleGrid(); })->setCheckable(true);
-    addButton("Print", [this] { PrintClick(); });
+    addButton("Grid", [this] { toggleGrid(); })->setCheckable(true);
+    addButton("Print", [this] { print(); });
     QPushButton* exportButton = addButton("Export", [] {});
     auto* exportMenu = new QMenu(this);
-    connect(exportMenu->addAction(QStringLiteral("Export to CSV")), &QAction::triggered, this, &ReportPreviewDialog::ExportCsvClick);
-    connect(exportMenu->addAction(QStringLiteral("Export to HTML")), &QAction::triggered, this, &ReportPreviewDialog::ExportHtmlClick);
+    connect(exportMenu->addAction(QStringLiteral("Export to CSV")), &QAction::triggered, this, &ReportPreviewDialog::exportCsv);
+    connect(exportMenu->addAction(QStringLiteral("Export to HTML")), &QAction::triggered, this, &ReportPreviewDialog::exportHtml);
     exportButton->setMenu(exportMenu);
     addButton("Close", [this] { accept(); });
     bar->addStretch(1);
@@ -119,13 +119,13 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportPages& pages, ExportTable e
     scroll_->setAlignment(Qt::AlignHCenter);
     layout->addWidget(scroll_, 1);
     resize(1000, 760);
-    ShowPage(1);
-    ApplyZoom(QStringLiteral("Fit Width"));
+    showPage(1);
+    applyZoom(QStringLiteral("Fit Width"));
 }
 
 ReportPreviewDialog::~ReportPreviewDialog() = default;
 
-PreviewGeometry ReportPreviewDialog::Geometry() const {
+PreviewGeometry ReportPreviewDialog::pageGeometry() const {
     PreviewGeometry g;
     g.screenDpi = logicalDpiX();
     g.windowWidth = width();
@@ -137,8 +137,8 @@ PreviewGeometry ReportPreviewDialog::Geometry() const {
     return g;
 }
 
-void ReportPreviewDialog::ApplyZoom(const QString& zoom) {
-    std::optional<int> s = ZoomScale(zoom.toStdString(), Geometry());
+void ReportPreviewDialog::applyZoom(const QString& zoom) {
+    std::optional<int> s = ZoomScale(zoom.toStdString(), pageGeometry());
     if (!s) {
         std::string message(1, '\'');
         message += ShownText(zoom);
@@ -147,11 +147,11 @@ void ReportPreviewDialog::ApplyZoom(const QString& zoom) {
         return;
     }
     scale_ = *s;
-    Relayout();
+    relayout();
 }
 
-void ReportPreviewDialog::Relayout() {
-    const PreviewGeometry g = Geometry();
+void ReportPreviewDialog::relayout() {
+    const PreviewGeometry g = pageGeometry();
     const PageBox box = PreviewPageBox(scale_, g);
     view_->geometry = g;
     view_->scale = scale_;
@@ -160,7 +160,7 @@ void ReportPreviewDialog::Relayout() {
     view_->update();
 }
 
-void ReportPreviewDialog::ShowPage(int page) {
+void ReportPreviewDialog::showPage(int page) {
     if (page < 1 || page > static_cast<int>(pictures_.size())) return;
     current_ = page;
     view_->picture = &pictures_[static_cast<std::size_t>(page - 1)];
@@ -172,16 +172,16 @@ void ReportPreviewDialog::ShowPage(int page) {
 void ReportPreviewDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (zoom_ && (zoom_->currentText() == QStringLiteral("Fit Both") || zoom_->currentText() == QStringLiteral("Fit Width")))
-        ApplyZoom(zoom_->currentText());
+        applyZoom(zoom_->currentText());
 }
 
-void ReportPreviewDialog::ToggleMargins() {
+void ReportPreviewDialog::toggleMargins() {
     showMargins_ = !showMargins_;
     view_->geometry.showMargins = showMargins_;
     view_->update();  // the box keeps its size until the next zoom
 }
 
-void ReportPreviewDialog::ToggleGrid() {
+void ReportPreviewDialog::toggleGrid() {
     showGrid_ = !showGrid_;
     view_->grid = showGrid_;
     view_->update();
@@ -202,7 +202,7 @@ bool PrintReportPages(QPrinter& printer, const ReportPages& pages, int first, in
     return painter.end();
 }
 
-void ReportPreviewDialog::PrintClick() {
+void ReportPreviewDialog::print() {
     QPrinter printer;
     printer.setFromTo(1, pages_.PageCount());
     if (!chooser_(printer, this, pages_.PageCount())) return;
@@ -211,7 +211,7 @@ void ReportPreviewDialog::PrintClick() {
     if (!PrintReportPages(printer, pages_, first, last)) dialogs_.Error(ShownText(PrinterErrorMessage(printer)));
 }
 
-void ReportPreviewDialog::ExportCsvClick() {
+void ReportPreviewDialog::exportCsv() {
     auto path = dialogs_.ChooseFileToSave("Export to CSV", "Comma Delimited File|*.CSV", "csv", "");
     if (!path || path->empty()) return;
     ReportWriteResult written = WriteReportFile(*path, ExportCsv(export_));
@@ -219,7 +219,7 @@ void ReportPreviewDialog::ExportCsvClick() {
     else dialogs_.Error(written.message);
 }
 
-void ReportPreviewDialog::ExportHtmlClick() {
+void ReportPreviewDialog::exportHtml() {
     auto path = dialogs_.ChooseFileToSave("Export to HTML", "HTML File|*.HTM", "htm", "");
     if (!path || path->empty()) return;
     ReportWriteResult written = WriteReportFile(*path, ExportHtml(export_));

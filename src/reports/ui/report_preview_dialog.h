@@ -29,22 +29,22 @@ public:
     ReportPreviewDialog(const ReportPages& pages, ExportTable exportTable, Dialogs& dialogs, QWidget* parent = nullptr);
     ~ReportPreviewDialog() override;
 
-    void SetPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
-    void ApplyZoom(const QString& zoom);
-    void ShowPage(int page);
-    void ToggleMargins();
-    void ToggleGrid();
-    void PrintClick();
-    void ExportCsvClick();
-    void ExportHtmlClick();
+    void setPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
+    void applyZoom(const QString& zoom);
+    void showPage(int page);
+    void toggleMargins();
+    void toggleGrid();
+    void print();
+    void exportCsv();
+    void exportHtml();
     int scale() const { return scale_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    PreviewGeometry Geometry() const;
-    void Relayout();
+    PreviewGeometry pageGeometry() const;
+    void relayout();
 
     const ReportPages& pages_;
     ExportTable export_;

@@ -52,16 +52,16 @@ ShoppingListWindow::ShoppingListWindow(WindowContext& context, QWidget* parent)
     auto* row = new QHBoxLayout;
     searchListOnly_ = new QCheckBox(QStringLiteral("Search List Items Only"), central);
     searchListOnly_->setObjectName(QStringLiteral("SearchListOnly"));
-    connect(searchListOnly_, &QCheckBox::clicked, this, &ShoppingListWindow::GenerateShoppingListBtnClick);
+    connect(searchListOnly_, &QCheckBox::clicked, this, &ShoppingListWindow::generateList);
     auto* generate = new QPushButton(QStringLiteral("Generate"), central);
     generate->setObjectName(QStringLiteral("GenerateShoppingListBtn"));
-    connect(generate, &QPushButton::clicked, this, &ShoppingListWindow::GenerateShoppingListBtnClick);
+    connect(generate, &QPushButton::clicked, this, &ShoppingListWindow::generateList);
     printButton_ = new QPushButton(QStringLiteral("Print"), central);
     printButton_->setObjectName(QStringLiteral("PrintDirectoryBtn"));
     printMenu_ = new QMenu(this);
     connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this,
-            &ShoppingListWindow::PrintSettings1Click);
-    connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &ShoppingListWindow::Print1Click);
+            &ShoppingListWindow::printSetup);
+    connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &ShoppingListWindow::print);
     connect(printButton_, &QPushButton::clicked, this, [this] { printMenu_->popup(QCursor::pos()); });
     row->addWidget(searchListOnly_);
     row->addStretch(1);
@@ -76,10 +76,10 @@ ShoppingListWindow::~ShoppingListWindow() = default;
 
 void ShoppingListWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) GenerateShoppingListBtnClick();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) generateList();
 }
 
-void ShoppingListWindow::GenerateShoppingListBtnClick() {
+void ShoppingListWindow::generateList() {
     const std::vector<ShoppingLine> lines = TallyShoppingList(context_.session.records(), searchListOnly_->isChecked());
     grid_->clearContents();
     // The title row and one empty row when nothing is listed.
@@ -90,12 +90,12 @@ void ShoppingListWindow::GenerateShoppingListBtnClick() {
     }
 }
 
-void ShoppingListWindow::PrintSettings1Click() {
+void ShoppingListWindow::printSetup() {
     GridPrintSettingsDialog dialog(*printSettings_, this);
     if (dialog.exec() == QDialog::Accepted) *printSettings_ = dialog.settings();
 }
 
-void ShoppingListWindow::Print1Click() {
+void ShoppingListWindow::print() {
     ApplyPageSettings(*printer_, *printSettings_);
     if (!chooser_(*printer_, this, GridPageCount(*printer_, *grid_, *printSettings_))) return;
     QString error;

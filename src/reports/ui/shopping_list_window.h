@@ -26,11 +26,11 @@ public:
     ~ShoppingListWindow() override;
 
     // Tests print to a PDF file instead of asking.
-    void SetPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
+    void setPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
 
-    void GenerateShoppingListBtnClick();
-    void PrintSettings1Click();
-    void Print1Click();
+    void generateList();
+    void printSetup();
+    void print();
 
 protected:
     void changeEvent(QEvent* event) override;

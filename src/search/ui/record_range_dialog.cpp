@@ -30,7 +30,7 @@ RecordRangeDialog::RecordRangeDialog(const RangeDialogTexts& texts, Dialogs& dia
         edit->setText(ToQString(text));
         edit->setMinimumWidth(170);
         edit->installEventFilter(this);
-        guard->Watch(edit);
+        guard->watch(edit);
         return edit;
     };
     auto makeOk = [&](const char* name) {
@@ -73,8 +73,8 @@ RecordRangeDialog::RecordRangeDialog(const RangeDialogTexts& texts, Dialogs& dia
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(okSpecific_, &QPushButton::clicked, this, &RecordRangeDialog::OKSpecificButtonClick);
-    connect(okRange_, &QPushButton::clicked, this, &RecordRangeDialog::OKButtonClick);
+    connect(okSpecific_, &QPushButton::clicked, this, &RecordRangeDialog::acceptSpecificValue);
+    connect(okRange_, &QPushButton::clicked, this, &RecordRangeDialog::acceptRange);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     recordValue_->setFocus();
@@ -98,7 +98,7 @@ void RecordRangeDialog::refuse(const RangeAnswer& refused) {
     if (edit) edit->setFocus();
 }
 
-void RecordRangeDialog::OKSpecificButtonClick() {
+void RecordRangeDialog::acceptSpecificValue() {
     std::string text;
     if (!textOf(recordValue_, text)) return;
     RangeAnswer answer = AcceptSpecificValue(text);
@@ -107,7 +107,7 @@ void RecordRangeDialog::OKSpecificButtonClick() {
     accept();
 }
 
-void RecordRangeDialog::OKButtonClick() {
+void RecordRangeDialog::acceptRange() {
     std::string from, to;
     if (!textOf(lowValue_, from) || !textOf(highValue_, to)) return;
     RangeAnswer answer = AcceptRange(from, to);
@@ -120,8 +120,8 @@ bool RecordRangeDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (watched == recordValue_) OKSpecificButtonClick();
-            else if (watched == lowValue_ || watched == highValue_) OKButtonClick();
+            if (watched == recordValue_) acceptSpecificValue();
+            else if (watched == lowValue_ || watched == highValue_) acceptRange();
             return true;
         }
     }

@@ -22,8 +22,8 @@ public:
     // Accepted only when the dialog was closed by one of its OK buttons.
     const RangeAnswer& answer() const { return answer_; }
 
-    void OKSpecificButtonClick();
-    void OKButtonClick();
+    void acceptSpecificValue();
+    void acceptRange();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -15,20 +15,20 @@ constexpr const char* kValueProperty = "vorlaneSearchValue";
 
 SearchValueMenus::SearchValueMenus(QWidget* owner) : QObject(owner), owner_(owner) {}
 
-QString SearchValueMenus::ShownCaption(const std::string& caption) {
+QString SearchValueMenus::shownCaption(const std::string& caption) {
     QString shown = ToQString(caption);
     shown.replace(u'&', QStringLiteral("&&"));
     shown.replace(u'\t', u' ');
     return shown;
 }
 
-std::string SearchValueMenus::ValueOf(const QAction* action) {
+std::string SearchValueMenus::valueOf(const QAction* action) {
     if (!action) return {};
     const QByteArray bytes = action->property(kValueProperty).toByteArray();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void SearchValueMenus::Rebuild(const std::array<ValueMenu, kDescriptionCount>& menus) {
+void SearchValueMenus::rebuild(const std::array<ValueMenu, kDescriptionCount>& menus) {
     for (std::size_t i = 0; i < menus.size(); ++i) {
         // An old menu may still be delivering the choice that led here.
         if (menus_[i]) menus_[i]->deleteLater();
@@ -43,13 +43,13 @@ void SearchValueMenus::fill(QMenu* menu, const ValueMenu& entries) {
     for (const ValueMenuEntry& entry : entries) {
         QAction* action = nullptr;
         if (entry.children.empty()) {
-            action = menu->addAction(ShownCaption(entry.caption));
-            connect(action, &QAction::triggered, this, [this, action] { emit valueChosen(ValueOf(action)); });
+            action = menu->addAction(shownCaption(entry.caption));
+            connect(action, &QAction::triggered, this, [this, action] { emit valueChosen(valueOf(action)); });
         } else {
-            QMenu* submenu = menu->addMenu(ShownCaption(entry.caption));
+            QMenu* submenu = menu->addMenu(shownCaption(entry.caption));
             action = submenu->menuAction();
             // Opening the submenu already picks its entry; a choice inside replaces it.
-            connect(submenu, &QMenu::aboutToShow, this, [this, action] { emit valueChosen(ValueOf(action)); });
+            connect(submenu, &QMenu::aboutToShow, this, [this, action] { emit valueChosen(valueOf(action)); });
             fill(submenu, entry.children);
         }
         action->setProperty(kValueProperty,
@@ -57,7 +57,7 @@ void SearchValueMenus::fill(QMenu* menu, const ValueMenu& entries) {
     }
 }
 
-QMenu* SearchValueMenus::Menu(int field) const {
+QMenu* SearchValueMenus::menu(int field) const {
     if (field < 1 || field > kDescriptionCount) return nullptr;
     return menus_[static_cast<std::size_t>(field - 1)].data();
 }

@@ -22,14 +22,14 @@ public:
     explicit SearchValueMenus(QWidget* owner);
 
     // Replaces all ten menus.
-    void Rebuild(const std::array<ValueMenu, kDescriptionCount>& menus);
+    void rebuild(const std::array<ValueMenu, kDescriptionCount>& menus);
     // Description field 1 ... 10; nullptr before the first build.
-    QMenu* Menu(int field) const;
+    QMenu* menu(int field) const;
 
     // A caption as shown: '&' stays a plain character, a tab does not split it.
-    static QString ShownCaption(const std::string& caption);
+    static QString shownCaption(const std::string& caption);
     // The value path an entry (or a submenu's own entry) stands for.
-    static std::string ValueOf(const QAction* action);
+    static std::string valueOf(const QAction* action);
 
 signals:
     // An entry was chosen, or an entry with children opened its submenu.

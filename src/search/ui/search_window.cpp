@@ -44,7 +44,7 @@ constexpr int kTypeColumn = static_cast<int>(TermColumn::Type);
 constexpr int kValueColumn = static_cast<int>(TermColumn::Value);
 
 // Menu entries show their text as it is: '&' is no accelerator, a tab no shortcut.
-QString MenuText(const std::string& text) { return SearchValueMenus::ShownCaption(text); }
+QString MenuText(const std::string& text) { return SearchValueMenus::shownCaption(text); }
 
 QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
 std::string FromBytes(const QByteArray& bytes) {
@@ -98,7 +98,7 @@ SearchWindow::SearchWindow(DatabaseSession& session, AppPaths paths, SearchWindo
     buildControls();
     refreshGrid();
     setExtractEnabled(false);
-    UpdateCommandStates();
+    updateCommandStates();
 
     const WindowSize size = ReadWindowSize(paths_.settingsFile, WindowKind::Search);
     resize(size.width, size.height);
@@ -129,20 +129,20 @@ void SearchWindow::buildMenus() {
 
     valueMenus_ = new SearchValueMenus(this);
     connect(valueMenus_, &SearchValueMenus::valueChosen, this, &SearchWindow::valueChosen);
-    valueMenus_->Rebuild(BuildValueMenus(session_.db()));
+    valueMenus_->rebuild(BuildValueMenus(session_.db()));
 
     extractMenu_ = new QMenu(this);
     extractMenu_->setObjectName(QStringLiteral("ExtractMenu"));
     connect(extractMenu_->addAction(QStringLiteral("Remove From Database")), &QAction::triggered, this,
-            &SearchWindow::RemoveFromDatabase1Click);
+            &SearchWindow::removeFromDatabase);
     connect(extractMenu_->addAction(QStringLiteral("Extract To File")), &QAction::triggered, this,
-            &SearchWindow::ExtractToFile1Click);
+            &SearchWindow::extractToFile);
 
     printMenu_ = new QMenu(this);
     printMenu_->setObjectName(QStringLiteral("PrintMenu"));
     connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this,
-            &SearchWindow::PrintSettings1Click);
-    connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &SearchWindow::Print1Click);
+            &SearchWindow::printSetup);
+    connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &SearchWindow::print);
 
     rebuildFieldMenu();
     rebuildStatusMenu();
@@ -152,11 +152,11 @@ void SearchWindow::buildToolBar() {
     WindowToolbar tools(*this, links_.opener);
     toolBar_ = tools.bar();
     tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load Search From Disk"),
-              [this] { LoadSearchBtnClick(); });
+              [this] { loadSearch(); });
     tools.add(MakeSearchIcon(SearchIcon::SaveSearch), QStringLiteral("Save Search To Disk"),
-              [this] { SaveSearchBtnClick(); });
+              [this] { saveSearch(); });
     extractTool_ = tools.add(MakeSearchIcon(SearchIcon::ExtractList),
-                             QStringLiteral("Save search list records to new file."), [this] { ExtractBtnClick(); });
+                             QStringLiteral("Save search list records to new file."), [this] { showExtractMenu(); });
     tools.addSeparator();
     QAction* print = tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"),
                                [this] { printMenu_->popup(QCursor::pos()); });
@@ -164,7 +164,7 @@ void SearchWindow::buildToolBar() {
     if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(print)))
         button->setPopupMode(QToolButton::InstantPopup);
     tools.addWindowButtons(ProgramWindow::Search);
-    saveTool_ = tools.addSaveHelpClose([this] { SaveDatabaseClick(); },
+    saveTool_ = tools.addSaveHelpClose([this] { saveDatabase(); },
                                        [this] { ShowHelpTopic(paths_.data, QStringLiteral("Search Function")); },
                                        QStringLiteral("Close Search Window"), [this] { close(); });
 }
@@ -177,8 +177,8 @@ void SearchWindow::buildControls() {
 
     grid_ = new TermGrid(central);
     auto* guard = new TextGuard([this](const QString& refused) { refuseCharacter(refused); }, this);
-    grid_->setItemDelegate(guard->MakeDelegate(grid_));
-    connect(grid_, &TermGrid::actRequested, this, [this](bool byMouse) { ActOnCurrentCell(byMouse); },
+    grid_->setItemDelegate(guard->makeDelegate(grid_));
+    connect(grid_, &TermGrid::actRequested, this, [this](bool byMouse) { actOnCurrentCell(byMouse); },
             Qt::QueuedConnection);
     connect(grid_, &QTableWidget::itemChanged, this, &SearchWindow::typedValueChanged);
     layout->addWidget(grid_, 1);
@@ -215,7 +215,7 @@ void SearchWindow::buildControls() {
     rangeRow->addWidget(rangeHigh_);
     auto* add = new QPushButton(QStringLiteral("Add"), inner);
     add->setObjectName(QStringLiteral("AddRangeBtn"));
-    connect(add, &QPushButton::clicked, this, &SearchWindow::AddRangeBtnClick);
+    connect(add, &QPushButton::clicked, this, &SearchWindow::addRecordRange);
     rangeRow->addWidget(add);
     rangeRow->addStretch(1);
     rows->addLayout(rangeRow);
@@ -229,10 +229,10 @@ void SearchWindow::buildControls() {
         connect(b, &QPushButton::clicked, this, slot);
         buttonRow->addWidget(b);
     };
-    button("New Search", "NewSearchBtn", &SearchWindow::NewSearchBtnClick);
-    button("Add Term", "AddTermBtn", &SearchWindow::AddTermBtnClick);
-    button("Search", "SearchBtn", &SearchWindow::SearchBtnClick);
-    button("Clear", "ClearBtn", &SearchWindow::ClearBtnClick);
+    button("New Search", "NewSearchBtn", &SearchWindow::newSearch);
+    button("Add Term", "AddTermBtn", &SearchWindow::addTerm);
+    button("Search", "SearchBtn", &SearchWindow::runSearch);
+    button("Clear", "ClearBtn", &SearchWindow::clearSearchList);
     rows->addLayout(buttonRow);
 
     progress_ = new QProgressBar(inner);
@@ -266,11 +266,11 @@ QPushButton* SearchWindow::button(const QString& caption) const {
     return nullptr;
 }
 
-QMenu* SearchWindow::valueMenu(int descriptionField) const { return valueMenus_->Menu(descriptionField); }
+QMenu* SearchWindow::valueMenu(int descriptionField) const { return valueMenus_->menu(descriptionField); }
 
 // ---- showing, becoming active and leaving ----
 
-void SearchWindow::ShowWindow() {
+void SearchWindow::showWindow() {
     if (isMinimized()) showNormal();
     else show();
     raise();
@@ -297,13 +297,13 @@ void SearchWindow::activated() {
     // The main window never clears the flag: the value trees may have been
     // edited as well, so the menus are built afresh each time.
     if (session_.recordListChanged) {
-        valueMenus_->Rebuild(BuildValueMenus(session_.db()));
+        valueMenus_->rebuild(BuildValueMenus(session_.db()));
         setExtractEnabled(false);
     }
     rebuildFieldMenu();
     rebuildStatusMenu();
     setExtractEnabled(!SearchListEmpty(session_.records()));
-    UpdateCommandStates();
+    updateCommandStates();
 }
 
 void SearchWindow::deactivated() {
@@ -318,7 +318,7 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void SearchWindow::UpdateCommandStates() { saveTool_->setEnabled(session_.saveEnabled()); }
+void SearchWindow::updateCommandStates() { saveTool_->setEnabled(session_.saveEnabled()); }
 
 // ---- state shown ----
 
@@ -409,10 +409,10 @@ void SearchWindow::refuseCharacter(const QString& character) { session_.dialogs(
 
 void SearchWindow::popup(QMenu* menu, bool byMouse) {
     if (!menu) return;
-    menu->popup(byMouse ? QCursor::pos() : grid_->CurrentCellBottomLeft());
+    menu->popup(byMouse ? QCursor::pos() : grid_->currentCellBottomLeft());
 }
 
-QMenu* SearchWindow::ActOnCurrentCell(bool byMouse) {
+QMenu* SearchWindow::actOnCurrentCell(bool byMouse) {
     Busy busy(this);
     const int row = grid_->currentRow();
     if (row < 0) return nullptr;
@@ -427,7 +427,7 @@ QMenu* SearchWindow::ActOnCurrentCell(bool byMouse) {
         case kValueColumn:
             switch (search_.terms.ChooserOf(row)) {
                 case ValueChooser::DescriptionMenu:
-                    menu = valueMenus_->Menu(DescriptionOfSearchField(search_.terms.criterionOf(row)->code));
+                    menu = valueMenus_->menu(DescriptionOfSearchField(search_.terms.criterionOf(row)->code));
                     break;
                 case ValueChooser::StatusMenu:
                     menu = statusMenu_;
@@ -497,7 +497,7 @@ void SearchWindow::typedValueChanged(QTableWidgetItem* item) {
 
 // ---- buttons ----
 
-void SearchWindow::AddTermBtnClick() {
+void SearchWindow::addTerm() {
     Busy busy(this);
     const std::string message = search_.terms.AddTerm();
     if (!message.empty()) {
@@ -509,7 +509,7 @@ void SearchWindow::AddTermBtnClick() {
     grid_->setFocus();
 }
 
-void SearchWindow::SearchBtnClick() {
+void SearchWindow::runSearch() {
     Busy busy(this);
     RecordList& records = session_.records();
     progress_->setRange(0, std::max<int>(1, static_cast<int>(records.size())));
@@ -528,11 +528,11 @@ void SearchWindow::SearchBtnClick() {
     session_.viewMode = 2;
     showResultMessage();
     if (links_.recordsChanged) links_.recordsChanged();
-    if (links_.opener && links_.opener->CanOpen(ProgramWindow::Spreadsheet))
-        links_.opener->Open(ProgramWindow::Spreadsheet);
+    if (links_.opener && links_.opener->canOpen(ProgramWindow::Spreadsheet))
+        links_.opener->open(ProgramWindow::Spreadsheet);
 }
 
-void SearchWindow::ClearBtnClick() {
+void SearchWindow::clearSearchList() {
     Busy busy(this);
     const std::string message = ClearSearchList(session_.records());
     progress_->setValue(0);
@@ -541,7 +541,7 @@ void SearchWindow::ClearBtnClick() {
     session_.dialogs().Information(message);
 }
 
-void SearchWindow::AddRangeBtnClick() {
+void SearchWindow::addRecordRange() {
     Busy busy(this);
     rangeLow_->interpretText();
     rangeHigh_->interpretText();
@@ -552,9 +552,9 @@ void SearchWindow::AddRangeBtnClick() {
     session_.dialogs().Information(result.message);
 }
 
-void SearchWindow::ExtractBtnClick() { extractMenu_->popup(QCursor::pos()); }
+void SearchWindow::showExtractMenu() { extractMenu_->popup(QCursor::pos()); }
 
-void SearchWindow::ExtractToFile1Click() {
+void SearchWindow::extractToFile() {
     Busy busy(this);
     const ExtractResult result = ExtractSearchList(session_.db(), session_.savePermission(), prompts());
     if (result.message.empty()) return;
@@ -562,7 +562,7 @@ void SearchWindow::ExtractToFile1Click() {
     else session_.dialogs().Information(result.message);
 }
 
-void SearchWindow::RemoveFromDatabase1Click() {
+void SearchWindow::removeFromDatabase() {
     Busy busy(this);
     Dialogs& dialogs = session_.dialogs();
     const RemoveResult result = RemoveSearchListRecords(
@@ -578,13 +578,13 @@ void SearchWindow::RemoveFromDatabase1Click() {
     dialogs.Information(result.message);
 }
 
-void SearchWindow::SaveDatabaseClick() {
+void SearchWindow::saveDatabase() {
     Busy busy(this);
     session_.QuickSave();
-    UpdateCommandStates();
+    updateCommandStates();
 }
 
-void SearchWindow::NewSearchBtnClick() {
+void SearchWindow::newSearch() {
     Busy busy(this);
     Dialogs& dialogs = session_.dialogs();
     if (!search_.NewSearch([&dialogs](const std::string& q) { return dialogs.AskYesNo(q); })) return;
@@ -594,13 +594,13 @@ void SearchWindow::NewSearchBtnClick() {
     renewFieldMenuStates();
 }
 
-void SearchWindow::SaveSearchBtnClick() {
+void SearchWindow::saveSearch() {
     Busy busy(this);
     const std::string message = search_.SaveSearch(prompts());
     if (!message.empty()) session_.dialogs().Information(message);
 }
 
-void SearchWindow::LoadSearchBtnClick() {
+void SearchWindow::loadSearch() {
     Busy busy(this);
     const std::string message = search_.LoadSearch(prompts(), session_.db().labels, captions());
     // What was read stays, also from a file that broke off.
@@ -611,13 +611,13 @@ void SearchWindow::LoadSearchBtnClick() {
 
 // ---- printing the terms ----
 
-void SearchWindow::PrintSettings1Click() {
+void SearchWindow::printSetup() {
     Busy busy(this);
     GridPrintSettingsDialog dialog(*printSettings_, this);
     if (dialog.exec() == QDialog::Accepted) *printSettings_ = dialog.settings();
 }
 
-void SearchWindow::Print1Click() {
+void SearchWindow::print() {
     Busy busy(this);
     ApplyPageSettings(*printer_, *printSettings_);
     const int pages = GridPageCount(*printer_, *grid_, *printSettings_);

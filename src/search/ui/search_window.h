@@ -50,7 +50,7 @@ public:
     ~SearchWindow() override;
 
     // "Search Records" and every "Perform Search" button.
-    void ShowWindow();
+    void showWindow();
 
     // The terms and the result message, read by the spreadsheet view.
     SearchSession& search() { return search_; }
@@ -62,7 +62,7 @@ public:
 
     // The cell commands: what a key or a press on the current cell does. The
     // menu that opened, if any.
-    QMenu* ActOnCurrentCell(bool byMouse = false);
+    QMenu* actOnCurrentCell(bool byMouse = false);
 
     QMenu* fieldMenu() const { return fieldMenu_; }
     QMenu* typeMenu() const { return typeMenu_; }
@@ -78,28 +78,28 @@ public:
     // Runs the range dialog for a term; replaceable so a caller can answer
     // without the modal dialog.
     using RangeRunner = std::function<RangeAnswer(QWidget* parent, const RangeDialogTexts& texts)>;
-    void SetRangeRunner(RangeRunner runner) { runRange_ = std::move(runner); }
+    void setRangeRunner(RangeRunner runner) { runRange_ = std::move(runner); }
     // Picks the printer for "Print"; false when cancelled.
     using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent, int pageCount)>;
-    void SetPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
+    void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
     // Buttons and toolbar commands.
-    void LoadSearchBtnClick();
-    void SaveSearchBtnClick();
-    void NewSearchBtnClick();
-    void AddTermBtnClick();
-    void SearchBtnClick();
-    void ClearBtnClick();
-    void AddRangeBtnClick();
-    void ExtractBtnClick();
-    void ExtractToFile1Click();
-    void RemoveFromDatabase1Click();
-    void SaveDatabaseClick();
-    void PrintSettings1Click();
-    void Print1Click();
+    void loadSearch();
+    void saveSearch();
+    void newSearch();
+    void addTerm();
+    void runSearch();
+    void clearSearchList();
+    void addRecordRange();
+    void showExtractMenu();
+    void extractToFile();
+    void removeFromDatabase();
+    void saveDatabase();
+    void printSetup();
+    void print();
 
     // The save button follows the main window's save command.
-    void UpdateCommandStates();
+    void updateCommandStates();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -26,7 +26,7 @@ TermGrid::TermGrid(QWidget* parent) : QTableWidget(0, 3, parent) {
     setColumnWidth(1, 130);
 }
 
-QPoint TermGrid::CurrentCellBottomLeft() const {
+QPoint TermGrid::currentCellBottomLeft() const {
     const QModelIndex current = currentIndex();
     if (!current.isValid()) return viewport()->mapToGlobal(QPoint(0, 0));
     const QRect cell = visualRect(current);

@@ -13,7 +13,7 @@ public:
     explicit TermGrid(QWidget* parent = nullptr);
 
     // Where a menu opened from the keyboard appears: below the current cell.
-    QPoint CurrentCellBottomLeft() const;
+    QPoint currentCellBottomLeft() const;
 
 signals:
     // byMouse: the menu opens at the mouse pointer, otherwise at the cell.

@@ -100,9 +100,9 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QDialog(parent) {
         {"1", '1', 4, 0},           {"2", '2', 4, 1},           {"3", '3', 4, 2},           {"=", kEquals, 4, 3},
         {"0", '0', 5, 0},           {".", kPoint, 5, 1},        {"Opt", kOptions, 5, 2},    {"Print", kPrint, 5, 3},
     };
-    for (const Place& p : places) grid->addWidget(MakeKey(QString::fromLatin1(p.caption), p.code), p.row, p.column);
-    grid->addWidget(MakeKey(QStringLiteral("Quit"), kQuit), 6, 0, 1, 4);
-    MakeKey(QStringLiteral("Use"), kUse)->hide();
+    for (const Place& p : places) grid->addWidget(makeKey(QString::fromLatin1(p.caption), p.code), p.row, p.column);
+    grid->addWidget(makeKey(QStringLiteral("Quit"), kQuit), 6, 0, 1, 4);
+    makeKey(QStringLiteral("Use"), kUse)->hide();
 
     auto* keysColumn = new QVBoxLayout;
     keysColumn->addWidget(options_);
@@ -114,15 +114,15 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QDialog(parent) {
 
     printTape_ = [this](const QStringList& lines, const QFont& font) { PrintLines(this, lines, font); };
     installEventFilter(this);
-    Refresh();
+    refresh();
 }
 
-QPushButton* CalculatorWindow::MakeKey(const QString& caption, int code) {
+QPushButton* CalculatorWindow::makeKey(const QString& caption, int code) {
     auto* button = new QPushButton(caption, this);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);
     button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Print")) + 16);
-    connect(button, &QPushButton::clicked, this, [this, code] { PressKey(code); });
+    connect(button, &QPushButton::clicked, this, [this, code] { pressKey(code); });
     keys_[code] = button;
     return button;
 }
@@ -140,22 +140,22 @@ QStringList CalculatorWindow::tapeLines() const {
     return lines;
 }
 
-void CalculatorWindow::PressKey(int code) {
+void CalculatorWindow::pressKey(int code) {
     const int stateBefore = calc_.optionState();
     CalcAction action = calc_.Key(code);
     if (calc_.optionState() == 1 && stateBefore != 1) decimals_->setValue(calc_.decimalsEdit());
-    Refresh();
+    refresh();
     switch (action) {
-        case CalcAction::Print: PrintTape(); break;
+        case CalcAction::Print: printTape(); break;
         case CalcAction::Close: reject(); break;
         case CalcAction::CloseConfirmed: accept(); break;
         case CalcAction::None: break;
     }
 }
 
-void CalculatorWindow::PrintTape() { printTape_(tapeLines(), ScreenTicket->font()); }
+void CalculatorWindow::printTape() { printTape_(tapeLines(), ScreenTicket->font()); }
 
-void CalculatorWindow::Refresh() {
+void CalculatorWindow::refresh() {
     display_->setText(QString::fromLatin1(calc_.display().c_str()));
     options_->setCurrentIndex(calc_.optionState());
     const auto& tape = calc_.tape();
@@ -180,13 +180,13 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
                 code = Calculator::TypedKeyCode(key->text()[0].toLatin1());
     }
     if (code == 0) return QDialog::eventFilter(watched, event);
-    PressKey(code);
+    pressKey(code);
     return true;
 }
 
-void CalculatorLauncher::Execute(QWidget* parent, std::function<void()> openHelp) {
+void CalculatorLauncher::run(QWidget* parent, std::function<void()> openHelp) {
     CalculatorWindow window(parent);
-    window.SetHelp(std::move(openHelp));
+    window.setHelp(std::move(openHelp));
     used = window.exec() == QDialog::Accepted;
     value = window.calculator().shown();
 }

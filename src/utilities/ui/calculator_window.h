@@ -23,25 +23,25 @@ public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
 
     // "Call for Help" opens the help contents through this.
-    void SetHelp(std::function<void()> openHelp) { openHelp_ = std::move(openHelp); }
+    void setHelp(std::function<void()> openHelp) { openHelp_ = std::move(openHelp); }
     // Printing the tape; replaceable so tests need no print dialog.
     using TapePrinter = std::function<void(const QStringList& lines, const QFont& font)>;
-    void SetTapePrinter(TapePrinter printer) { printTape_ = std::move(printer); }
+    void setTapePrinter(TapePrinter printer) { printTape_ = std::move(printer); }
 
     const Calculator& calculator() const { return calc_; }
     QString displayText() const;
     QStringList tapeLines() const;
     QPushButton* key(int code) const;  // nullptr for codes without a key
 
-    void PressKey(int code);
+    void pressKey(int code);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPushButton* MakeKey(const QString& caption, int code);
-    void Refresh();
-    void PrintTape();
+    QPushButton* makeKey(const QString& caption, int code);
+    void refresh();
+    void printTape();
 
     Calculator calc_;
     QLabel* display_ = nullptr;
@@ -57,7 +57,7 @@ private:
 struct CalculatorLauncher {
     double value = 0;
     bool used = false;  // closed with "Use"
-    void Execute(QWidget* parent, std::function<void()> openHelp);
+    void run(QWidget* parent, std::function<void()> openHelp);
 };
 
 }  // namespace vorlane

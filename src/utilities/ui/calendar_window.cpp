@@ -36,7 +36,7 @@ CalendarWindow::CalendarWindow(CalDate date, CalDate today, QWidget* parent) : Q
     setCursor(Qt::ArrowCursor);
 }
 
-void CalendarWindow::Follow(CalClose close) {
+void CalendarWindow::follow(CalClose close) {
     update();
     if (close == CalClose::No) return;
     confirmed_ = close == CalClose::Confirmed;
@@ -47,14 +47,14 @@ void CalendarWindow::Follow(CalClose close) {
 void CalendarWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         QPoint at = event->position().toPoint();
-        Follow(popup_->PressLeft(at.x(), at.y()));
+        follow(popup_->PressLeft(at.x(), at.y()));
     }
 }
 
 void CalendarWindow::mouseReleaseEvent(QMouseEvent* event) {
     QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) Follow(popup_->ReleaseLeft(at.x(), at.y()));
-    else if (event->button() == Qt::RightButton) Follow(popup_->ReleaseRight());
+    if (event->button() == Qt::LeftButton) follow(popup_->ReleaseLeft(at.x(), at.y()));
+    else if (event->button() == Qt::RightButton) follow(popup_->ReleaseRight());
 }
 
 void CalendarWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -75,13 +75,13 @@ void CalendarWindow::keyPressEvent(QKeyEvent* event) {
     };
     for (const auto& [qtKey, key] : kKeys) {
         if (event->key() == qtKey) {
-            Follow(popup_->Key(key));
+            follow(popup_->Key(key));
             return;
         }
     }
 }
 
-void CalendarWindow::PaintArrow(QPainter& p, CalRect r, bool left) {
+void CalendarWindow::paintArrow(QPainter& p, CalRect r, bool left) {
     p.setBrush(hover_ == (left ? CalArea::LeftArrow : CalArea::RightArrow) ? palette().highlight().color()
                                                                              : QColor(Qt::black));
     p.setPen(Qt::NoPen);
@@ -91,7 +91,7 @@ void CalendarWindow::PaintArrow(QPainter& p, CalRect r, bool left) {
     p.drawPolygon(triangle);
 }
 
-void CalendarWindow::DoubleRule(QPainter& p, int y) {
+void CalendarWindow::paintDoubleRule(QPainter& p, int y) {
     p.setPen(Qt::black);
     p.drawLine(5, y, width() - 6, y);
     p.setPen(Qt::white);
@@ -106,16 +106,16 @@ void CalendarWindow::paintEvent(QPaintEvent*) {
     p.setPen(Qt::darkGray);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    PaintArrow(p, popup_->LeftArrowRect(), true);
-    PaintArrow(p, popup_->RightArrowRect(), false);
+    paintArrow(p, popup_->LeftArrowRect(), true);
+    paintArrow(p, popup_->RightArrowRect(), false);
     p.setPen(hover_ == CalArea::Title ? palette().highlight().color() : QColor(Qt::black));
     p.drawText(ToQt(popup_->TitleRect()), Qt::AlignCenter, QString::fromLatin1(popup_->title().c_str()));
 
-    if (popup_->view() == CalView::Days) PaintDays(p);
-    else PaintMonths(p);
+    if (popup_->view() == CalView::Days) paintDays(p);
+    else paintMonths(p);
 }
 
-void CalendarWindow::PaintDays(QPainter& p) {
+void CalendarWindow::paintDays(QPainter& p) {
     const CalRect header = popup_->HeaderRect();
     for (int c = 0; c < 7; ++c) {
         QRect cell = ToQt(popup_->CellRect(c));
@@ -124,7 +124,7 @@ void CalendarWindow::PaintDays(QPainter& p) {
         p.drawText(cell.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter,
                    QString::fromLatin1(CalendarPopup::DayNames()[static_cast<std::size_t>(c)]));
     }
-    DoubleRule(p, header.y + header.height + 1);
+    paintDoubleRule(p, header.y + header.height + 1);
 
     const MonthGrid grid = popup_->grid();
     for (int i = 0; i < 42; ++i) {
@@ -148,11 +148,11 @@ void CalendarWindow::PaintDays(QPainter& p) {
     }
 }
 
-void CalendarWindow::PaintMonths(QPainter& p) {
+void CalendarWindow::paintMonths(QPainter& p) {
     const CalRect header = popup_->HeaderRect();
     p.setPen(Qt::black);
     p.drawText(ToQt(header), Qt::AlignCenter, QStringLiteral("Select month"));
-    DoubleRule(p, header.y + header.height + 1);
+    paintDoubleRule(p, header.y + header.height + 1);
     for (int m = 0; m < 12; ++m) {
         QRect r = ToQt(popup_->MonthRect(m));
         QColor ink = Qt::black;
@@ -166,7 +166,7 @@ void CalendarWindow::PaintMonths(QPainter& p) {
     }
 }
 
-bool CalendarPicker::Execute(QWidget* parent) {
+bool CalendarPicker::pick(QWidget* parent) {
     CalendarWindow form(date, Today(), parent);
     QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen) {

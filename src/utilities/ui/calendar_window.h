@@ -26,11 +26,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Follow(CalClose close);
-    void PaintDays(class QPainter& p);
-    void PaintMonths(class QPainter& p);
-    void PaintArrow(class QPainter& p, CalRect r, bool left);
-    void DoubleRule(class QPainter& p, int y);
+    void follow(CalClose close);
+    void paintDays(class QPainter& p);
+    void paintMonths(class QPainter& p);
+    void paintArrow(class QPainter& p, CalRect r, bool left);
+    void paintDoubleRule(class QPainter& p, int y);
 
     std::unique_ptr<CalendarPopup> popup_;
     CalArea hover_ = CalArea::None;
@@ -41,7 +41,7 @@ class CalendarPicker {
 public:
     CalDate date;  // today when the main window creates it
     // Opens the pop-up at the centre of the screen; true when confirmed.
-    bool Execute(QWidget* parent);
+    bool pick(QWidget* parent);
 };
 
 CalDate Today();

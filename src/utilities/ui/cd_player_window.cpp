@@ -91,7 +91,7 @@ CdPlayerWindow::CdPlayerWindow(CdDrive& drive, QWidget* parent) : QWidget(parent
         b->setAutoRaise(false);
         connect(b, &QToolButton::clicked, this, [this, button = k.button] {
             player_.Press(button);
-            Show();
+            showPlayer();
         });
         buttons_[static_cast<std::size_t>(k.button)] = b;
         controls->addWidget(b);
@@ -112,20 +112,20 @@ CdPlayerWindow::CdPlayerWindow(CdDrive& drive, QWidget* parent) : QWidget(parent
 
     drive_.SetNoticeHandler([this] {
         player_.Notice();
-        Show();
+        showPlayer();
     });
     connect(&Timer1, &QTimer::timeout, this, [this] {
         player_.Tick();
-        Show();
+        showPlayer();
     });
     Timer1.start(1000);
-    Show();
+    showPlayer();
 }
 
 // The drive plays on after the window closes; its notices must not reach it.
 CdPlayerWindow::~CdPlayerWindow() { drive_.SetNoticeHandler({}); }
 
-void CdPlayerWindow::Show() {
+void CdPlayerWindow::showPlayer() {
     lblTrack->setText(QString::fromLatin1(player_.trackText().c_str()));
     lblTime->setText(QString::fromLatin1(player_.timeText().c_str()));
     CDStatus->setText(QString::fromLatin1(player_.status().c_str()));

@@ -33,7 +33,7 @@ public:
     QTimer Timer1;
 
 private:
-    void Show();
+    void showPlayer();
 
     CdDrive& drive_;
     CdPlayer player_;

@@ -28,7 +28,7 @@ std::string AlbumGrid::pictureName(int record) const {
     return records[static_cast<std::size_t>(record)].Images[static_cast<std::size_t>(image_ - 1)].FileName;
 }
 
-void AlbumGrid::SheetBuilt(int mode) {
+void AlbumGrid::sheetBuilt(int mode) {
     waiting_.clear();
     QSet<QString> keep;
     auto want = [&](const std::string& name, bool shown) {
@@ -58,11 +58,11 @@ void AlbumGrid::decodeNext() {
     }
     const Wanted next = waiting_.front();
     waiting_.pop_front();
-    decoded_.insert(Key(next.name), loader_.LoadRecordPicture(next.name, session_.fileName()));
+    decoded_.insert(Key(next.name), loader_.loadRecordPicture(next.name, session_.fileName()));
     if (next.shown) update();
 }
 
-void AlbumGrid::DecodeAll() {
+void AlbumGrid::decodeAll() {
     while (!waiting_.empty()) decodeNext();
     decoder_.stop();
 }

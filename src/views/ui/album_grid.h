@@ -24,16 +24,16 @@ public:
     AlbumGrid(DatabaseSession& session, AlbumPages& pages, PictureLoader& loader, QWidget* parent = nullptr);
 
     // Drawn for records whose chosen slot names no file.
-    void SetPlaceholder(QImage picture) { placeholder_ = std::move(picture); }
-    void SetImageNumber(int number) { image_ = number; }
-    void SetLabel(bool on) { label_ = on; }
-    void SetAutoSize(bool on) { autoSize_ = on; }
+    void setPlaceholder(QImage picture) { placeholder_ = std::move(picture); }
+    void setImageNumber(int number) { image_ = number; }
+    void setLabel(bool on) { label_ = on; }
+    void setAutoSize(bool on) { autoSize_ = on; }
     // The sheet was built: the pictures of its records, then those of the next page, are decoded.
-    void SheetBuilt(int mode);
+    void sheetBuilt(int mode);
     // Decodes everything waiting, at once (printing, tests, benchmarks).
-    void DecodeAll();
+    void decodeAll();
     bool decoding() const { return !waiting_.empty(); }
-    void ClearDecoded() { decoded_.clear(); }
+    void clearDecoded() { decoded_.clear(); }
 
     QSize cellSize() const;
     // The cell (column across, row down) at a point; (-1, -1) outside.

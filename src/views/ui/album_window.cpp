@@ -52,12 +52,12 @@ AlbumWindow::AlbumWindow(WindowContext& context, QWidget* parent)
     layout->setContentsMargins(5, 5, 5, 5);
     buildPanel();
     layout->addWidget(panel_, 0, Qt::AlignVCenter);
-    grid_ = new AlbumGrid(session_, pages_, PictureLoader::Shared(), central);
-    grid_->SetPlaceholder(Placeholder(paths_.data));
+    grid_ = new AlbumGrid(session_, pages_, PictureLoader::shared(), central);
+    grid_->setPlaceholder(Placeholder(paths_.data));
     connect(grid_, &AlbumGrid::pressed, this, &AlbumWindow::cellPressed);
     connect(grid_, &AlbumGrid::doubleClicked, this, [this](int record) {
         session_.currentIndex = record;
-        opener_.Open(ProgramWindow::Main);
+        opener_.open(ProgramWindow::Main);
     });
     layout->addWidget(grid_, 1);
     setCentralWidget(central);
@@ -69,7 +69,7 @@ AlbumWindow::~AlbumWindow() = default;
 
 void AlbumWindow::buildToolBar() {
     WindowToolbar tools(*this, &opener_);
-    tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"), [this] { PrintClick(); });
+    tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"), [this] { print(); });
     tools.addWindowButtons(ProgramWindow::Album);
     saveTool_ = tools.addSaveHelpClose([this] { saveDatabase(); },
                                        [this] { ShowHelpTopic(paths_.data, QStringLiteral("Album View")); },
@@ -91,12 +91,12 @@ void AlbumWindow::buildPanel() {
     label_ = new QCheckBox(QStringLiteral("Label"), panel_);
     autoSize_ = new QCheckBox(QStringLiteral("Auto-Size"), panel_);
     connect(label_, &QCheckBox::toggled, this, [this](bool on) {
-        grid_->SetLabel(on);
-        if (pages_.page() > 0) BuildSheet();
+        grid_->setLabel(on);
+        if (pages_.page() > 0) buildSheet();
     });
     connect(autoSize_, &QCheckBox::toggled, this, [this](bool on) {
-        grid_->SetAutoSize(on);
-        BuildSheet();
+        grid_->setAutoSize(on);
+        buildSheet();
     });
     column->addWidget(label_);
     column->addWidget(autoSize_);
@@ -127,7 +127,7 @@ void AlbumWindow::buildPanel() {
     image_->setObjectName(QStringLiteral("Image"));
     for (int n = 1; n <= 6; ++n) image_->addItem(QString::number(n));
     connect(image_, &QComboBox::currentIndexChanged, this, [this](int at) {
-        grid_->SetImageNumber(at + 1);
+        grid_->setImageNumber(at + 1);
         layoutSheet();
     });
     imageRow->addWidget(image_);
@@ -139,13 +139,13 @@ void AlbumWindow::buildPanel() {
     previous_->setEnabled(false);
     connect(next_, &QPushButton::clicked, this, [this] {
         pages_.Next();
-        BuildSheet();
+        buildSheet();
     });
     connect(previous_, &QPushButton::clicked, this, [this] {
         pages_.Previous();
-        BuildSheet();
+        buildSheet();
     });
-    connect(mode, &QPushButton::clicked, this, &AlbumWindow::modeClick);
+    connect(mode, &QPushButton::clicked, this, &AlbumWindow::toggleMode);
     for (QPushButton* b : {previous_, next_, mode}) column->addWidget(b);
 }
 
@@ -169,14 +169,14 @@ void AlbumWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange) return;
     if (isActiveWindow()) {
-        Activate();
+        activate();
     } else {
         const QSize size = (isMaximized() || isFullScreen()) ? normalGeometry().size() : this->size();
         (void)WriteWindowSize(paths_.settingsFile, WindowKind::Album, {size.width(), size.height(), 0});
     }
 }
 
-void AlbumWindow::Activate() {
+void AlbumWindow::activate() {
     setWindowTitle(ToQString(AlbumCaption(session_.viewMode)));
     pages_.RaiseToFirstPage();
     layoutSheet();
@@ -184,15 +184,15 @@ void AlbumWindow::Activate() {
 
 void AlbumWindow::layoutSheet() {
     size_->setText(ToQString(pages_.SizeLabel()));
-    BuildSheet();
+    buildSheet();
 }
 
-void AlbumWindow::BuildSheet() {
+void AlbumWindow::buildSheet() {
     pages_.Build(session_.records(), session_.viewMode);
     next_->setEnabled(pages_.nextEnabled());
     previous_->setEnabled(pages_.previousEnabled());
     page_->setText(ToQString(pages_.PageLabel()));
-    grid_->SheetBuilt(session_.viewMode);
+    grid_->sheetBuilt(session_.viewMode);
 }
 
 void AlbumWindow::changeSize(bool (AlbumPages::*step)()) {
@@ -202,16 +202,16 @@ void AlbumWindow::changeSize(bool (AlbumPages::*step)()) {
 void AlbumWindow::cellPressed(int record, Qt::MouseButton button) {
     if (record >= 0) {
         session_.currentIndex = record;
-        if (button == Qt::RightButton) opener_.Open(ProgramWindow::Spreadsheet);
+        if (button == Qt::RightButton) opener_.open(ProgramWindow::Spreadsheet);
     }
-    BuildSheet();
+    buildSheet();
 }
 
-void AlbumWindow::modeClick() {
+void AlbumWindow::toggleMode() {
     pages_.FirstPage();
     session_.viewMode = NextAlbumMode(session_.viewMode);
     setWindowTitle(ToQString(AlbumCaption(session_.viewMode)));
-    BuildSheet();
+    buildSheet();
 }
 
 void AlbumWindow::saveDatabase() {
@@ -219,17 +219,17 @@ void AlbumWindow::saveDatabase() {
     saveTool_->setEnabled(session_.saveEnabled());
 }
 
-void AlbumWindow::PrintClick() {
+void AlbumWindow::print() {
     // The page alone goes to the printer: the panel steps aside meanwhile.
     panel_->hide();
     resize(width() - kPanelWidth, height());
-    BuildSheet();
-    grid_->DecodeAll();
-    const bool printed = printer_->FormPrint(this);
+    buildSheet();
+    grid_->decodeAll();
+    const bool printed = printer_->printForm(this);
     resize(width() + kPanelWidth, height());
     panel_->show();
     if (printed) dialogs_.Information("Form sent to Printer.");
-    BuildSheet();
+    buildSheet();
 }
 
 }  // namespace vorlane

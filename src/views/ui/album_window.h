@@ -40,9 +40,9 @@ public:
     QComboBox* imageBox() const { return image_; }
 
     // Activation, as when the window becomes active.
-    void Activate();
-    void BuildSheet();
-    void PrintClick();
+    void activate();
+    void buildSheet();
+    void print();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -53,7 +53,7 @@ private:
     void layoutSheet();
     void cellPressed(int record, Qt::MouseButton button);
     void changeSize(bool (AlbumPages::*step)());
-    void modeClick();
+    void toggleMode();
     void saveDatabase();
 
     DatabaseSession& session_;

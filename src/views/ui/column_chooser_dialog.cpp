@@ -40,10 +40,10 @@ ColumnChooserDialog::ColumnChooserDialog(const ColumnList& columns, const LabelT
         buttons->addWidget(button);
         return button;
     };
-    addButton("Add", &ColumnChooserDialog::AddClick);
-    remove_ = addButton("Remove", &ColumnChooserDialog::RemoveClick);
-    addButton("Move Up", &ColumnChooserDialog::MoveUpClick);
-    addButton("Move Down", &ColumnChooserDialog::MoveDownClick);
+    addButton("Add", &ColumnChooserDialog::addColumn);
+    remove_ = addButton("Remove", &ColumnChooserDialog::removeColumn);
+    addButton("Move Up", &ColumnChooserDialog::moveColumnUp);
+    addButton("Move Down", &ColumnChooserDialog::moveColumnDown);
     buttons->addStretch(1);
     addButton("OK", &QDialog::accept)->setDefault(true);
     addButton("Cancel", &QDialog::reject);
@@ -67,9 +67,9 @@ void ColumnChooserDialog::showList(int selected) {
     remove_->setEnabled(chooser_.removeEnabled());
 }
 
-void ColumnChooserDialog::AddClick() { menu_->popup(QCursor::pos()); }
-void ColumnChooserDialog::RemoveClick() { showList(chooser_.Remove(fields_->currentRow())); }
-void ColumnChooserDialog::MoveUpClick() { showList(chooser_.MoveUp(fields_->currentRow())); }
-void ColumnChooserDialog::MoveDownClick() { showList(chooser_.MoveDown(fields_->currentRow())); }
+void ColumnChooserDialog::addColumn() { menu_->popup(QCursor::pos()); }
+void ColumnChooserDialog::removeColumn() { showList(chooser_.Remove(fields_->currentRow())); }
+void ColumnChooserDialog::moveColumnUp() { showList(chooser_.MoveUp(fields_->currentRow())); }
+void ColumnChooserDialog::moveColumnDown() { showList(chooser_.MoveDown(fields_->currentRow())); }
 
 }  // namespace vorlane

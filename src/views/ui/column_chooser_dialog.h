@@ -23,10 +23,10 @@ public:
     QMenu* fieldMenu() const { return menu_; }
     QPushButton* button(const QString& caption) const;
 
-    void AddClick();
-    void RemoveClick();
-    void MoveUpClick();
-    void MoveDownClick();
+    void addColumn();
+    void removeColumn();
+    void moveColumnUp();
+    void moveColumnDown();
 
 private:
     void showList(int selected);

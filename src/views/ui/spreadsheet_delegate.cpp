@@ -20,9 +20,9 @@ QWidget* SpreadsheetDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
     const auto* model = qobject_cast<const SpreadsheetModel*>(index.model());
-    const int code = model ? model->CodeAt(index.column()) : kNoField;
+    const int code = model ? model->codeAt(index.column()) : kNoField;
     if (IsDetailCode(code)) ApplyDetailRule(edit, (code - DetailCode(0)) / 10);
-    guard_.Watch(edit);
+    guard_.watch(edit);
     // Every keystroke reaches the record at once.
     auto* self = const_cast<SpreadsheetDelegate*>(this);
     connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
@@ -36,7 +36,7 @@ void SpreadsheetDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     if (edit->text() != text) edit->setText(text);
 }
 
-void SpreadsheetDelegate::CommitOpenEditor() {
+void SpreadsheetDelegate::commitOpenEditor() {
     if (!editor_) return;
     QLineEdit* edit = editor_;
     emit commitData(edit);
@@ -49,7 +49,7 @@ void SpreadsheetDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const QByteArray name = index.data(SpreadsheetModel::kPictureRole).toByteArray();
     if (name.isEmpty()) return;
     // A picture that cannot be loaded leaves the cell as it is.
-    const QImage picture = loader_.LoadRecordPicture(name.toStdString(), session_.fileName());
+    const QImage picture = loader_.loadRecordPicture(name.toStdString(), session_.fileName());
     if (picture.isNull()) return;
     painter->save();
     painter->setClipRect(option.rect);

@@ -23,7 +23,7 @@ public:
     SpreadsheetDelegate(DatabaseSession& session, PictureLoader& loader, TextGuard& guard, QObject* parent);
 
     // Hands the open editor's text to the record and closes it; nothing when none is open.
-    void CommitOpenEditor();
+    void commitOpenEditor();
     QLineEdit* openEditor() const { return editor_; }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;

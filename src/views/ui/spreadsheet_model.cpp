@@ -13,7 +13,7 @@ namespace vorlane {
 SpreadsheetModel::SpreadsheetModel(DatabaseSession& session, QObject* parent)
     : QAbstractTableModel(parent), session_(session) {}
 
-void SpreadsheetModel::Fill(int mode, const ColumnList& columns) {
+void SpreadsheetModel::fill(int mode, const ColumnList& columns) {
     beginResetModel();
     rows_ = FillRows(session_.records(), mode);
     codes_ = ShownColumns(columns);
@@ -22,36 +22,36 @@ void SpreadsheetModel::Fill(int mode, const ColumnList& columns) {
     endResetModel();
 }
 
-void SpreadsheetModel::SetHighlight(bool on) {
+void SpreadsheetModel::setHighlight(bool on) {
     if (highlight_ == on) return;
     highlight_ = on;
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
-int SpreadsheetModel::RecordOf(int row) const {
+int SpreadsheetModel::recordOf(int row) const {
     if (row < 0 || row >= static_cast<int>(rows_.size())) return -1;
     const int record = rows_[static_cast<std::size_t>(row)];
     // Records may have been removed elsewhere since the fill.
     return record < static_cast<int>(session_.records().size()) ? record : -1;
 }
 
-int SpreadsheetModel::RowOf(int recordIndex) const {
+int SpreadsheetModel::rowOf(int recordIndex) const {
     // The rows hold record positions in ascending order.
     auto found = std::lower_bound(rows_.begin(), rows_.end(), recordIndex);
     if (found == rows_.end() || *found != recordIndex) return -1;
     return static_cast<int>(found - rows_.begin());
 }
 
-int SpreadsheetModel::CodeAt(int column) const {
+int SpreadsheetModel::codeAt(int column) const {
     return column >= 0 && column < static_cast<int>(codes_.size()) ? codes_[static_cast<std::size_t>(column)] : kNoField;
 }
 
-ItemRecord* SpreadsheetModel::RecordAt(int row) {
-    const int record = RecordOf(row);
+ItemRecord* SpreadsheetModel::recordAt(int row) {
+    const int record = recordOf(row);
     return record < 0 ? nullptr : &session_.records()[static_cast<std::size_t>(record)];
 }
 
-void SpreadsheetModel::RefreshRow(int row) {
+void SpreadsheetModel::refreshRow(int row) {
     if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
@@ -64,10 +64,10 @@ int SpreadsheetModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant SpreadsheetModel::data(const QModelIndex& index, int role) const {
-    const int record = RecordOf(index.row());
+    const int record = recordOf(index.row());
     if (record < 0) return {};
     const ItemRecord& r = session_.records()[static_cast<std::size_t>(record)];
-    const int code = CodeAt(index.column());
+    const int code = codeAt(index.column());
     switch (role) {
         case Qt::DisplayRole: return ToQString(CellText(r, record, code, shortDescriptions_));
         case Qt::EditRole: return ToQString(EditorText(r, code));
@@ -98,21 +98,21 @@ QVariant SpreadsheetModel::headerData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags SpreadsheetModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    const int record = RecordOf(index.row());
+    const int record = recordOf(index.row());
     if (record < 0) return flags;
     const ItemRecord& r = session_.records()[static_cast<std::size_t>(record)];
-    if (!r.ReadOnly && CellEditOf(CodeAt(index.column())) == CellEdit::Typed) flags |= Qt::ItemIsEditable;
+    if (!r.ReadOnly && CellEditOf(codeAt(index.column())) == CellEdit::Typed) flags |= Qt::ItemIsEditable;
     return flags;
 }
 
 bool SpreadsheetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole) return false;
-    ItemRecord* record = RecordAt(index.row());
+    ItemRecord* record = recordAt(index.row());
     std::string text;
     if (!record || !FromQString(value.toString(), text)) return false;
-    if (!AcceptTypedText(*record, CodeAt(index.column()), text)) return false;
+    if (!AcceptTypedText(*record, codeAt(index.column()), text)) return false;
     emit dataChanged(index, index);
-    if (typed_) typed_(RecordOf(index.row()));
+    if (typed_) typed_(recordOf(index.row()));
     return true;
 }
 

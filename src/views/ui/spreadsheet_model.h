@@ -22,18 +22,18 @@ public:
     explicit SpreadsheetModel(DatabaseSession& session, QObject* parent = nullptr);
 
     // Rows for the mode, columns from the list.
-    void Fill(int mode, const ColumnList& columns);
-    void SetShortDescriptions(bool on) { shortDescriptions_ = on; }
-    void SetHighlight(bool on);
+    void fill(int mode, const ColumnList& columns);
+    void setShortDescriptions(bool on) { shortDescriptions_ = on; }
+    void setHighlight(bool on);
     // A typed edit reached the record.
-    void SetTypedHandler(std::function<void(int recordIndex)> handler) { typed_ = std::move(handler); }
+    void setTypedHandler(std::function<void(int recordIndex)> handler) { typed_ = std::move(handler); }
 
-    int RecordOf(int row) const;  // -1 outside the rows
-    int RowOf(int recordIndex) const;  // -1 when not shown
-    int CodeAt(int column) const;
-    ItemRecord* RecordAt(int row);
+    int recordOf(int row) const;  // -1 outside the rows
+    int rowOf(int recordIndex) const;  // -1 when not shown
+    int codeAt(int column) const;
+    ItemRecord* recordAt(int row);
     // The cells of a record changed outside the grid.
-    void RefreshRow(int row);
+    void refreshRow(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -97,7 +97,7 @@ SpreadsheetWindow::SpreadsheetWindow(WindowContext& context, SpreadsheetLinks li
     printSettings_->title = QStringLiteral("Spreadsheet View");
     guard_ = new TextGuard([this](const QString& c) { dialogs_.Error(UnstorableMessage(c)); }, this);
     model_ = new SpreadsheetModel(session_, this);
-    model_->SetTypedHandler([this](int record) {
+    model_->setTypedHandler([this](int record) {
         session_.currentIndex = record;
         session_.ShowCurrentRecord();
     });
@@ -122,9 +122,9 @@ void SpreadsheetWindow::buildMenus() {
     pictureMenu_ = new QMenu(this);
     pictureMenu_->setObjectName(QStringLiteral("PictureMenu"));
     connect(pictureMenu_->addAction(QStringLiteral("Select Image")), &QAction::triggered, this,
-            &SpreadsheetWindow::SelectImageClick);
+            &SpreadsheetWindow::choosePicture);
     connect(pictureMenu_->addAction(QStringLiteral("Clear Image")), &QAction::triggered, this,
-            &SpreadsheetWindow::ClearImageClick);
+            &SpreadsheetWindow::clearPicture);
     printMenu_ = new QMenu(this);
     connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this, [this] {
         GridPrintSettingsDialog dialog(*printSettings_, this);
@@ -135,7 +135,7 @@ void SpreadsheetWindow::buildMenus() {
 
 void SpreadsheetWindow::buildToolBars() {
     WindowToolbar tools(*this, &opener_);
-    tools.add(ColumnsIcon(), QStringLiteral("Select Spreadsheet Fields"), [this] { SelectFieldsClick(); });
+    tools.add(ColumnsIcon(), QStringLiteral("Select Spreadsheet Fields"), [this] { chooseColumns(); });
     tools.addSeparator();
     QAction* print = tools.add(MakeToolIcon(ToolIcon::PrintScreen), QStringLiteral("Print a screenshot"),
                                [this] { printMenu_->popup(QCursor::pos()); });
@@ -158,7 +158,7 @@ void SpreadsheetWindow::buildToolBars() {
     status_->setMinimumWidth(260);
     second->addWidget(status_);
     highlight_ = new QCheckBox(QStringLiteral("Highlight"), second);
-    connect(highlight_, &QCheckBox::toggled, this, [this](bool on) { model_->SetHighlight(on); });
+    connect(highlight_, &QCheckBox::toggled, this, [this](bool on) { model_->setHighlight(on); });
     second->addSeparator();
     second->addWidget(highlight_);
     second->addSeparator();
@@ -166,7 +166,7 @@ void SpreadsheetWindow::buildToolBars() {
     number_ = new QLineEdit(second);
     number_->setObjectName(QStringLiteral("number"));
     number_->setMaximumWidth(80);
-    connect(number_, &QLineEdit::returnPressed, this, &SpreadsheetWindow::numberKeyPress);
+    connect(number_, &QLineEdit::returnPressed, this, &SpreadsheetWindow::goToTypedNumber);
     second->addWidget(number_);
 }
 
@@ -218,7 +218,7 @@ void SpreadsheetWindow::buildControls() {
     grid_ = new QTableView(sheet);
     grid_->setObjectName(QStringLiteral("SpreadView"));
     grid_->setModel(model_);
-    delegate_ = new SpreadsheetDelegate(session_, PictureLoader::Shared(), *guard_, grid_);
+    delegate_ = new SpreadsheetDelegate(session_, PictureLoader::shared(), *guard_, grid_);
     grid_->setItemDelegate(delegate_);
     connect(delegate_, &SpreadsheetDelegate::pictureSize, this, &SpreadsheetWindow::pictureDrawn, Qt::QueuedConnection);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -233,7 +233,7 @@ void SpreadsheetWindow::buildControls() {
     grid_->installEventFilter(this);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionMoved, this,
             [this](int, int from, int to) { columnMoved(from, to); });
-    connect(grid_, &QTableView::doubleClicked, this, [this] { opener_.Open(ProgramWindow::Main); });
+    connect(grid_, &QTableView::doubleClicked, this, [this] { opener_.open(ProgramWindow::Main); });
     right->addWidget(grid_, 1);
     setCentralWidget(splitter_);
 }
@@ -249,7 +249,7 @@ QString SpreadsheetWindow::statusText() const { return status_->text(); }
 
 // ---- activation ----
 
-void SpreadsheetWindow::ShowWindow() {
+void SpreadsheetWindow::showWindow() {
     // An active window gets no activation from being shown again, yet it shows
     // the records afresh; any other window does so when it becomes active.
     const bool wasActive = isActiveWindow();
@@ -267,7 +267,7 @@ void SpreadsheetWindow::changeEvent(QEvent* event) {
     else deactivated();
 }
 
-void SpreadsheetWindow::Activate() { activated(); }
+void SpreadsheetWindow::activate() { activated(); }
 
 void SpreadsheetWindow::activated() {
     if (activating_) return;
@@ -294,12 +294,12 @@ void SpreadsheetWindow::activated() {
     fillGrid();
     // The browse list walks every record: the grid is shown first.
     QTimer::singleShot(0, this, [this] { refillBrowseList(); });
-    UpdateCommandStates();
+    updateCommandStates();
     activating_ = false;
 }
 
 void SpreadsheetWindow::deactivated() {
-    delegate_->CommitOpenEditor();
+    delegate_->commitOpenEditor();
     storeColumnWidths();
     const QSize size = (isMaximized() || isFullScreen()) ? normalGeometry().size() : this->size();
     const QList<int> sizes = splitter_->sizes();
@@ -308,7 +308,7 @@ void SpreadsheetWindow::deactivated() {
 }
 
 void SpreadsheetWindow::closeEvent(QCloseEvent* event) {
-    delegate_->CommitOpenEditor();
+    delegate_->commitOpenEditor();
     storeColumnWidths();
     event->accept();
 }
@@ -342,7 +342,7 @@ void SpreadsheetWindow::markChosenBrowseEntry() {
 }
 
 void SpreadsheetWindow::setMode(int mode) {
-    delegate_->CommitOpenEditor();
+    delegate_->commitOpenEditor();
     session_.viewMode = mode;
     if (mode == kSelectedRecords) {
         status_->setText(QString::fromLatin1(kStatusSelected));
@@ -365,8 +365,8 @@ void SpreadsheetWindow::fillGrid() {
         const bool any = !chosenBrowse_.isEmpty() && FromQString(chosenBrowse_, selected);
         MarkBrowseMatches(session_.records(), browseCode(), any ? &selected : nullptr, flagCaptions());
     }
-    model_->SetShortDescriptions(links_.view->shortDescriptions);
-    model_->Fill(mode, links_.view->columns);
+    model_->setShortDescriptions(links_.view->shortDescriptions);
+    model_->fill(mode, links_.view->columns);
     applyColumnWidths();
     viewFields_->setText(ToQString(ViewFieldsText(links_.view->columns, session_.db().labels)));
     viewFields_->setCursorPosition(0);
@@ -378,7 +378,7 @@ void SpreadsheetWindow::fillGrid() {
         palette.setColor(QPalette::Base, QApplication::palette(grid_).color(QPalette::Base));
     }
     grid_->setPalette(palette);
-    const int row = model_->RowOf(session_.currentIndex);
+    const int row = model_->rowOf(session_.currentIndex);
     if (row >= 0) {
         const int column = std::max(0, grid_->currentIndex().column());
         grid_->setCurrentIndex(model_->index(row, std::min(column, model_->columnCount() - 1)));
@@ -403,10 +403,10 @@ void SpreadsheetWindow::columnMoved(int from, int to) {
     header->blockSignals(true);
     header->moveSection(to, from);
     header->blockSignals(false);
-    model_->Fill(session_.viewMode, links_.view->columns);
+    model_->fill(session_.viewMode, links_.view->columns);
     applyColumnWidths();
     viewFields_->setText(ToQString(ViewFieldsText(links_.view->columns, session_.db().labels)));
-    const int row = model_->RowOf(session_.currentIndex);
+    const int row = model_->rowOf(session_.currentIndex);
     if (row >= 0) grid_->setCurrentIndex(model_->index(row, to));
 }
 
@@ -417,13 +417,13 @@ void SpreadsheetWindow::pictureDrawn(int row, int column, QSize size) {
         grid_->setColumnWidth(column, size.width());
 }
 
-void SpreadsheetWindow::SelectCell(int row, int column) {
-    const int record = model_->RecordOf(row);
+void SpreadsheetWindow::selectCell(int row, int column) {
+    const int record = model_->recordOf(row);
     if (record < 0) return;
     session_.currentIndex = record;
     number_->setText(QString::number(record + 1));
     currentColumn_ = column;
-    menuFlag_ = MenuFlag(session_.records()[static_cast<std::size_t>(record)], model_->CodeAt(column));
+    menuFlag_ = MenuFlag(session_.records()[static_cast<std::size_t>(record)], model_->codeAt(column));
     if (grid_->currentIndex() != model_->index(row, column)) {
         grid_->blockSignals(true);
         grid_->setCurrentIndex(model_->index(row, column));
@@ -433,15 +433,15 @@ void SpreadsheetWindow::SelectCell(int row, int column) {
     if (highlight_->isChecked()) grid_->viewport()->update();
 }
 
-void SpreadsheetWindow::PressCell(int row, int column, bool right, const QPoint& global) {
-    SelectCell(row, column);
+void SpreadsheetWindow::pressCell(int row, int column, bool right, const QPoint& global) {
+    selectCell(row, column);
     if (!right || !menuFlag_) return;
     rowUnderEdit_ = row;
     popUpCellMenu(column, global);
 }
 
 void SpreadsheetWindow::popUpCellMenu(int column, const QPoint& global) {
-    const int code = model_->CodeAt(column);
+    const int code = model_->codeAt(column);
     QMenu* menu = nullptr;
     switch (CellEditOf(code)) {
         case CellEdit::DescriptionMenu:
@@ -449,7 +449,7 @@ void SpreadsheetWindow::popUpCellMenu(int column, const QPoint& global) {
             if (menu) {
                 // The main window's command writes the record; the row shows it afterwards.
                 const int row = rowUnderEdit_;
-                connect(menu, &QMenu::triggered, this, [this, row] { model_->RefreshRow(row); },
+                connect(menu, &QMenu::triggered, this, [this, row] { model_->refreshRow(row); },
                         Qt::SingleShotConnection);
             }
             break;
@@ -462,13 +462,13 @@ void SpreadsheetWindow::popUpCellMenu(int column, const QPoint& global) {
 
 bool SpreadsheetWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == viewFields_ && event->type() == QEvent::MouseButtonPress) {
-        SelectFieldsClick();
+        chooseColumns();
         return true;
     }
     if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* press = static_cast<QMouseEvent*>(event);
         const QModelIndex at = grid_->indexAt(press->position().toPoint());
-        if (at.isValid()) PressCell(at.row(), at.column(), press->button() == Qt::RightButton,
+        if (at.isValid()) pressCell(at.row(), at.column(), press->button() == Qt::RightButton,
                                     press->globalPosition().toPoint());
         return press->button() == Qt::RightButton;
     }
@@ -476,7 +476,7 @@ bool SpreadsheetWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QModelIndex current = grid_->currentIndex();
         const bool moving = key->key() >= Qt::Key_Home && key->key() <= Qt::Key_PageDown;
-        const CellEdit edit = CellEditOf(model_->CodeAt(current.column()));
+        const CellEdit edit = CellEditOf(model_->codeAt(current.column()));
         const bool menuCell = edit == CellEdit::DescriptionMenu || edit == CellEdit::StatusMenu ||
                               edit == CellEdit::PictureMenu;
         if (current.isValid() && !moving && menuCell && menuFlag_ && key->key() != Qt::Key_Tab) {
@@ -490,20 +490,20 @@ bool SpreadsheetWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- menus ----
 
-ItemRecord* SpreadsheetWindow::editedRecord() { return model_->RecordAt(rowUnderEdit_); }
+ItemRecord* SpreadsheetWindow::editedRecord() { return model_->recordAt(rowUnderEdit_); }
 
 void SpreadsheetWindow::statusChosen(int k) {
     ItemRecord* record = editedRecord();
     if (!record) return;
     SetStatusFlag(*record, k);
-    session_.currentIndex = model_->RecordOf(rowUnderEdit_);
+    session_.currentIndex = model_->recordOf(rowUnderEdit_);
     session_.ShowCurrentRecord();
-    model_->RefreshRow(rowUnderEdit_);
+    model_->refreshRow(rowUnderEdit_);
 }
 
-void SpreadsheetWindow::SelectImageClick() {
+void SpreadsheetWindow::choosePicture() {
     ItemRecord* record = editedRecord();
-    const int code = model_->CodeAt(currentColumn_);
+    const int code = model_->codeAt(currentColumn_);
     if (!record || !IsImageCode(code)) return;
     ImageRecord& slot = record->Images[static_cast<std::size_t>((code - kFirstImageCode) / 10)];
     const std::string folder = std::filesystem::path(slot.FileName).parent_path().string();
@@ -512,9 +512,9 @@ void SpreadsheetWindow::SelectImageClick() {
     grid_->viewport()->update();
 }
 
-void SpreadsheetWindow::ClearImageClick() {
+void SpreadsheetWindow::clearPicture() {
     ItemRecord* record = editedRecord();
-    const int code = model_->CodeAt(currentColumn_);
+    const int code = model_->codeAt(currentColumn_);
     if (!record || !IsImageCode(code)) return;
     record->Images[static_cast<std::size_t>((code - kFirstImageCode) / 10)].FileName.clear();
     grid_->setRowHeight(rowUnderEdit_, kDefaultRowHeight);
@@ -524,7 +524,7 @@ void SpreadsheetWindow::ClearImageClick() {
 
 // ---- boxes and buttons ----
 
-void SpreadsheetWindow::numberKeyPress() {
+void SpreadsheetWindow::goToTypedNumber() {
     std::string text;
     if (!FromQString(number_->text(), text)) text.assign(1, '?');
     const std::optional<int> index = RecordIndexFromText(text, session_.records().size());
@@ -538,8 +538,8 @@ void SpreadsheetWindow::numberKeyPress() {
     activated();
 }
 
-void SpreadsheetWindow::SelectFieldsClick() {
-    delegate_->CommitOpenEditor();
+void SpreadsheetWindow::chooseColumns() {
+    delegate_->commitOpenEditor();
     storeColumnWidths();
     if (runChooser_) {
         runChooser_(*this);
@@ -550,16 +550,16 @@ void SpreadsheetWindow::SelectFieldsClick() {
     activated();
 }
 
-void SpreadsheetWindow::UpdateCommandStates() { saveTool_->setEnabled(session_.saveEnabled()); }
+void SpreadsheetWindow::updateCommandStates() { saveTool_->setEnabled(session_.saveEnabled()); }
 
 void SpreadsheetWindow::saveDatabase() {
-    delegate_->CommitOpenEditor();
+    delegate_->commitOpenEditor();
     session_.QuickSave();
-    UpdateCommandStates();
+    updateCommandStates();
 }
 
 void SpreadsheetWindow::printGrid() {
-    delegate_->CommitOpenEditor();
+    delegate_->commitOpenEditor();
     // The grid printer works on cell texts: the shown rows are copied once.
     QTableWidget copy(model_->rowCount(), model_->columnCount());
     for (int c = 0; c < model_->columnCount(); ++c) {

@@ -52,9 +52,9 @@ public:
     ~SpreadsheetWindow() override;
 
     // Every "Generate Spreadsheet" button.
-    void ShowWindow();
+    void showWindow();
     // Activation, as when the window becomes active.
-    void Activate();
+    void activate();
 
     SpreadsheetModel& model() { return *model_; }
     QTableView* grid() const { return grid_; }
@@ -71,16 +71,16 @@ public:
     SpreadsheetDelegate& delegate() { return *delegate_; }
 
     // The person's actions on a cell, for the program's wiring and for tests.
-    void SelectCell(int row, int column);
+    void selectCell(int row, int column);
     // A press on a data cell; with the right button the cell's menu pops up at global.
-    void PressCell(int row, int column, bool right, const QPoint& global);
-    void numberKeyPress();
-    void SelectFieldsClick();
+    void pressCell(int row, int column, bool right, const QPoint& global);
+    void goToTypedNumber();
+    void chooseColumns();
     // The save button follows the main window's save command.
-    void UpdateCommandStates();
+    void updateCommandStates();
     // Replaces the modal column chooser (tests answer without it).
     using ChooserRunner = std::function<void(SpreadsheetWindow& window)>;
-    void SetChooserRunner(ChooserRunner runner) { runChooser_ = std::move(runner); }
+    void setChooserRunner(ChooserRunner runner) { runChooser_ = std::move(runner); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -106,8 +106,8 @@ private:
     ItemRecord* editedRecord();
 
     void statusChosen(int k);
-    void SelectImageClick();
-    void ClearImageClick();
+    void choosePicture();
+    void clearPicture();
     void columnMoved(int from, int to);
     void pictureDrawn(int row, int column, QSize size);
     void saveDatabase();

@@ -64,15 +64,15 @@ TEST(ProgramWindowsTest, ToolbarsListTheirButtonsInOrderAndEnableWhatCanOpen) {
         for (const auto& [hint, target] : kOpeners) {
             QAction* tool = Tool(*window, hint);
             if (!tool) continue;  // the main window has no button for itself
-            EXPECT_EQ(tool->isEnabled(), target != self && windows.CanOpen(target)) << hint.toStdString();
+            EXPECT_EQ(tool->isEnabled(), target != self && windows.canOpen(target)) << hint.toStdString();
         }
-        EXPECT_EQ(Tool(*window, "Generate Report")->isEnabled(), windows.CanOpenAnyReport());
+        EXPECT_EQ(Tool(*window, "Generate Report")->isEnabled(), windows.canOpenAnyReport());
     }
     for (QAction* entry : windows.reportMenu()->actions()) {
         const ProgramWindow target = entry->text() == "Generate HTML Report"      ? ProgramWindow::HtmlReport
                                      : entry->text() == "Generate Regular Report" ? ProgramWindow::RegularReport
                                                                                   : ProgramWindow::ShoppingList;
-        EXPECT_EQ(entry->isEnabled(), windows.CanOpen(target)) << entry->text().toStdString();
+        EXPECT_EQ(entry->isEnabled(), windows.canOpen(target)) << entry->text().toStdString();
     }
 }
 

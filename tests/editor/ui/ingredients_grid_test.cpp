@@ -14,15 +14,15 @@ TEST(IngredientsGridBlocks, EveryCellIsShownSearchedOrKeptAndWrittenBack) {
         "4,3\r\n0,0,Ingredients\r\n0,1,Sugar\r\n3,5,below the size line\r\n2147483647,1,far right\r\n"
         "70,2,wide\r\n0,2147483647,far down\r\n";
     IngredientsGrid grid(nullptr);
-    grid.Load(block);
-    EXPECT_EQ(grid.Cell(3, 5), "below the size line");
+    grid.load(block);
+    EXPECT_EQ(grid.cell(3, 5), "below the size line");
     EXPECT_TRUE(IngredientsContain(block, "BELOW THE SIZE"));  // the search reads it as the grid does
     EXPECT_EQ(grid.columnCount(), 4);
     EXPECT_EQ(grid.rowCount(), 5);
 
-    grid.SetCell(0, 1, "Salt");
+    grid.setCell(0, 1, "Salt");
     ASSERT_TRUE(grid.edited());
-    IngredientsTable stored = DecodeIngredients(grid.Store());
+    IngredientsTable stored = DecodeIngredients(grid.store());
     using Cell = IngredientsTable::Cell;
     EXPECT_EQ(stored.cells, (std::vector<Cell>{{0, 0, "Ingredients"},
                                                {1, 0, "Quantity"},

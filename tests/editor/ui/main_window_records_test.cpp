@@ -413,7 +413,7 @@ TEST_F(RecordsTest, RelatedRecordsJumpToTheChosenRecordOnTheFirstPage) {
     startWith(db);
     QString caption;
     std::vector<std::string> listed;
-    view().SetRelatedPicker([&](const QString& c, const std::vector<PickItem>& items) -> std::optional<std::size_t> {
+    view().setRelatedPicker([&](const QString& c, const std::vector<PickItem>& items) -> std::optional<std::size_t> {
         caption = c;
         for (const PickItem& item : items) listed.push_back(item.name);
         return items.back().index;
@@ -432,9 +432,9 @@ TEST_F(RecordsTest, RelatedRecordsJumpToTheChosenRecordOnTheFirstPage) {
     EXPECT_EQ(shownName(), "Four");
     EXPECT_EQ(find<QTabWidget>("RecordBook")->currentIndex(), 0);
 
-    view().SetRelatedPicker([](const QString&, const std::vector<PickItem>&) { return std::nullopt; });
+    view().setRelatedPicker([](const QString&, const std::vector<PickItem>&) { return std::nullopt; });
     find<QTabWidget>("RecordBook")->setCurrentIndex(1);
-    view().DisplaySameClick(100, QStringLiteral("Display records with the same Winery"));
+    view().showRelatedRecords(100, QStringLiteral("Display records with the same Winery"));
     EXPECT_EQ(shownName(), "Four");
     EXPECT_EQ(find<QTabWidget>("RecordBook")->currentIndex(), 1);
 }

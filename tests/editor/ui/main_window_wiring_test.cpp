@@ -43,7 +43,7 @@ protected:
         db.valueTrees[0] = "Grape\r\n\tRed\r\n\t\tMerlot\r\n\tWhite\r\nColour\r\n";
         return db;
     }
-    QMenu* menu(int field) { return view().descriptionMenus().Menu(field); }
+    QMenu* menu(int field) { return view().descriptionMenus().menu(field); }
     // The entry with this caption in menu, or in one of its submenus.
     static QAction* entry(QMenu* menu, const QString& caption) {
         if (!menu) return nullptr;
@@ -56,7 +56,7 @@ protected:
     void choose(int field, const QString& caption) {
         QAction* a = entry(menu(field), caption);
         ASSERT_NE(a, nullptr) << caption.toStdString();
-        view().descriptionMenus().Choose(a);
+        view().descriptionMenus().choose(a);
         QApplication::processEvents();
     }
     void press(const QString& name) {
@@ -116,7 +116,7 @@ TEST_F(WiringTest, APressOnADescriptionOpensItsMenuUnlessTheRecordIsReadOnly) {
     press("DescOne");
     EXPECT_TRUE(menu(1)->isVisible());
     auto* edit = find<QLineEdit>("DescOne");
-    EXPECT_EQ(menu(1)->pos(), DescriptionMenuBuilder::PopupPosition(edit));
+    EXPECT_EQ(menu(1)->pos(), DescriptionMenuBuilder::popupPosition(edit));
     menu(1)->close();
     press("DescTwo");
     EXPECT_TRUE(menu(2)->isVisible());
@@ -137,7 +137,7 @@ TEST_F(WiringTest, AddNewOpensTheTreeEditorAndTheInsertedValueBecomesTheRecords)
         EXPECT_EQ(editor->windowTitle(), "Add Region Category");
         editor->descriptionList()->setCurrentItem(editor->descriptionList()->topLevelItem(0));
         editor->addText()->setText(QStringLiteral("Syrah"));
-        editor->AddChildClick();
+        editor->addChildValue();
         // The main window follows every change at once, with the whole path.
         EXPECT_EQ(text("DescOne"), "Syrah : Grape");
         editor->done(QDialog::Accepted);
@@ -176,9 +176,9 @@ TEST_F(WiringTest, ALabelRenamedThroughThePromptChangesTheTableCaptionAndSortMen
 TEST_F(WiringTest, ConvertUnitsWritesIntoTheGridAndTheRecordKeepsIt) {
     startWith(Cellar({"One", "Two"}));
     IngredientsGrid* dir = grid();
-    dir->SetCell(0, 1, "Tannin");
-    dir->SetCell(1, 1, "2");
-    dir->SetCell(2, 1, "cup");
+    dir->setCell(0, 1, "Tannin");
+    dir->setCell(1, 1, "2");
+    dir->setCell(2, 1, "cup");
     dir->setCurrentCell(0, 1);
     QPushButton* convert = nullptr;
     for (QPushButton* b : view().findChildren<QPushButton*>())
@@ -192,15 +192,15 @@ TEST_F(WiringTest, ConvertUnitsWritesIntoTheGridAndTheRecordKeepsIt) {
     EXPECT_EQ(conversions->actions().first()->text(), "2 cup to 16 ounce");
     conversions->actions().first()->trigger();
     conversions->close();
-    EXPECT_EQ(dir->Cell(1, 1), "16");
-    EXPECT_EQ(dir->Cell(2, 1), "ounce");
+    EXPECT_EQ(dir->cell(1, 1), "16");
+    EXPECT_EQ(dir->cell(2, 1), "ounce");
 
     trigger("Next Record in Database");
-    EXPECT_EQ(dir->Cell(1, 1), "");
+    EXPECT_EQ(dir->cell(1, 1), "");
     trigger("Previous Record in Database");
-    EXPECT_EQ(dir->Cell(0, 1), "Tannin");
-    EXPECT_EQ(dir->Cell(1, 1), "16");
-    EXPECT_EQ(dir->Cell(2, 1), "ounce");
+    EXPECT_EQ(dir->cell(0, 1), "Tannin");
+    EXPECT_EQ(dir->cell(1, 1), "16");
+    EXPECT_EQ(dir->cell(2, 1), "ounce");
 
     dir->setCurrentCell(3, 0);  // a row without quantity and unit
     convert->click();
@@ -210,7 +210,7 @@ TEST_F(WiringTest, ConvertUnitsWritesIntoTheGridAndTheRecordKeepsIt) {
 TEST_F(WiringTest, ThePrintButtonPrintsTheRecipeOfWhatTheWindowShows) {
     startWith(Cellar({"One"}));
     std::string pdf = folder.file("recipe.pdf");
-    view().recordPrinter().SetChooser([pdf](QPrinter& printer, QWidget*, int) {
+    view().recordPrinter().setChooser([pdf](QPrinter& printer, QWidget*, int) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf));
         return true;
@@ -276,7 +276,7 @@ TEST_F(WiringTest, PerformSearchShowsTheOneSearchWindowWhichLeadsBackToTheRecord
     search.rangeHigh()->setMaximum(3);
     search.rangeLow()->setValue(2);
     search.rangeHigh()->setValue(3);
-    search.AddRangeBtnClick();
+    search.addRecordRange();
     EXPECT_EQ(session->currentIndex, 0);
     EXPECT_EQ(text("RecordName"), "One");
     EXPECT_TRUE(record(1).OnSearchList);

@@ -141,7 +141,7 @@ TEST(RecipePrint, ShownRecordIsPrintedLineByLine) {
     Fill(*grid, 1, {"", "12", "cup", "Forgotten"});  // no ingredient: left out
     Fill(*grid, 4, {"Elderberries", "3", "pound", "ripe"});
     RecordPrinter printer(dialogs);
-    printer.SetChooser(PdfChooser(folder.file("recipe.pdf")));
+    printer.setChooser(PdfChooser(folder.file("recipe.pdf")));
 
     PrintRecipe(printer, nullptr, QStringLiteral("Elderberry Wine"), *grid,
                                 QStringLiteral("Crush the berries.\nRack after a week.\n"));
@@ -162,7 +162,7 @@ TEST(RecipePrint, LineWiderThanThePageIsNotCutOff) {
     for (int i = 0; i < 8; ++i) note += QStringLiteral(" and stirred gently");
     Fill(*grid, 0, {"Yeast", "1", "teaspoon", note + QStringLiteral(" before pitching")});
     RecordPrinter printer(dialogs);
-    printer.SetChooser(PdfChooser(folder.file("wide.pdf")));
+    printer.setChooser(PdfChooser(folder.file("wide.pdf")));
 
     PrintRecipe(printer, nullptr, QStringLiteral("Mead"), *grid, QStringLiteral("Wait."));
 
@@ -177,7 +177,7 @@ TEST(RecipePrint, LongNotesContinueOnNewPages) {
     QStringList notes;
     for (int i = 1; i <= 150; ++i) notes << QStringLiteral("Step %1 of the directions").arg(i);
     RecordPrinter printer(dialogs);
-    printer.SetChooser(PdfChooser(folder.file("long.pdf")));
+    printer.setChooser(PdfChooser(folder.file("long.pdf")));
 
     PrintRecipe(printer, nullptr, QStringLiteral("Mead"), *grid, notes.join('\n'));
 
@@ -194,9 +194,9 @@ TEST(RecipePrint, CancelledDialogPrintsAndSaysNothing) {
     ScriptedDialogs dialogs;
     auto grid = IngredientsGrid();
     RecordPrinter printer(dialogs);
-    printer.SetChooser([](QPrinter&, QWidget*, int) { return false; });
+    printer.setChooser([](QPrinter&, QWidget*, int) { return false; });
     PrintRecipe(printer, nullptr, QStringLiteral("x"), *grid, {});
-    printer.QuickPrintClick(grid.get());
+    printer.quickPrint(grid.get());
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
@@ -206,7 +206,7 @@ TEST(RecipePrint, UnwritableOutputIsReportedInsteadOfTheSentMessage) {
     auto grid = IngredientsGrid();
     RecordPrinter printer(dialogs);
     const std::string target = folder.file("missing-folder/recipe.pdf");
-    printer.SetChooser(PdfChooser(target));
+    printer.setChooser(PdfChooser(target));
     PrintRecipe(printer, nullptr, QStringLiteral("x"), *grid, {});
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, vorlane::testing::Shown::Error);
@@ -220,9 +220,9 @@ TEST(FormPrint, PortraitPageTakesThePictureAtFullWidth) {
     ScriptedDialogs dialogs;
     auto window = DarkWindow({640, 320});
     RecordPrinter printer(dialogs);
-    printer.SetChooser(PdfChooser(folder.file("form.pdf")));
+    printer.setChooser(PdfChooser(folder.file("form.pdf")));
 
-    printer.QuickPrintClick(window.get());
+    printer.quickPrint(window.get());
 
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Form sent to Printer."});
     EXPECT_EQ(PdfPages(folder.file("form.pdf")), 1);
@@ -399,7 +399,7 @@ protected:
 };
 
 TEST_F(IngredientsPage, RightClickOffersThePickListOfTheColumn) {
-    QMenu* menu = actions->DirGridRightClickCell(cellCentre(3, kIngredientColumn));
+    QMenu* menu = actions->menuForCell(cellCentre(3, kIngredientColumn));
     ASSERT_EQ(menu, actions->ingredientMenu());
     EXPECT_EQ(grid->currentRow(), 3);
     ASSERT_EQ(menu->actions().size(), 25);
@@ -407,14 +407,14 @@ TEST_F(IngredientsPage, RightClickOffersThePickListOfTheColumn) {
     EXPECT_EQ(menu->actions()[24]->data().toInt(), 24);
     menu->close();
 
-    menu = actions->DirGridRightClickCell(cellCentre(5, kMeasureColumn));
+    menu = actions->menuForCell(cellCentre(5, kMeasureColumn));
     ASSERT_EQ(menu, actions->unitMenu());
     ASSERT_EQ(menu->actions().size(), 16);
     EXPECT_EQ(menu->actions()[15]->text(), QStringLiteral("units"));
     menu->close();
 
-    EXPECT_EQ(actions->DirGridRightClickCell(cellCentre(5, kQuantityColumn)), nullptr);
-    EXPECT_EQ(actions->DirGridRightClickCell(cellCentre(5, kNotesColumn)), nullptr);
+    EXPECT_EQ(actions->menuForCell(cellCentre(5, kQuantityColumn)), nullptr);
+    EXPECT_EQ(actions->menuForCell(cellCentre(5, kNotesColumn)), nullptr);
 }
 
 TEST_F(IngredientsPage, ChosenEntryReplacesTheCurrentCellOfItsColumnOnly) {
@@ -439,7 +439,7 @@ TEST_F(IngredientsPage, ChosenEntryReplacesTheCurrentCellOfItsColumnOnly) {
 TEST_F(IngredientsPage, ConversionWritesQuantityAndMeasureOfTheRow) {
     Fill(*grid, 4, {"Sugar", "2", "cup", "white"});
     grid->setCurrentCell(4, kNotesColumn);
-    ASSERT_TRUE(actions->ConvertUnitsBtnClick());
+    ASSERT_TRUE(actions->convertUnits());
     QList<QAction*> entries = actions->conversionMenu()->actions();
     ASSERT_EQ(entries.size(), 9);
     EXPECT_EQ(entries[0]->text(), QStringLiteral("2 cup to 16 ounce"));
@@ -452,7 +452,7 @@ TEST_F(IngredientsPage, ConversionWritesQuantityAndMeasureOfTheRow) {
     EXPECT_TRUE(dialogs.messages().empty());
 
     // A second click starts a fresh menu from the converted row.
-    ASSERT_TRUE(actions->ConvertUnitsBtnClick());
+    ASSERT_TRUE(actions->convertUnits());
     EXPECT_EQ(actions->conversionMenu()->actions()[0]->text(), QStringLiteral("16 ounce to 96 teaspoon"));
     actions->conversionMenu()->close();
 }
@@ -462,7 +462,7 @@ TEST_F(IngredientsPage, NothingToConvertIsSaidAndChangesNothing) {
     Fill(*grid, 2, {"Water", "1/2", "cup", ""});
     for (int row : {1, 2, 3}) {
         grid->setCurrentCell(row, kQuantityColumn);
-        EXPECT_FALSE(actions->ConvertUnitsBtnClick());
+        EXPECT_FALSE(actions->convertUnits());
     }
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>(3, "No valid value is available to convert."));
     EXPECT_TRUE(actions->conversionMenu()->actions().isEmpty());
@@ -472,7 +472,7 @@ TEST_F(IngredientsPage, NothingToConvertIsSaidAndChangesNothing) {
 TEST_F(IngredientsPage, PrintMenuPrintsTheGridWithTheRememberedSettings) {
     TempFolder folder;
     QPushButton printButton(QStringLiteral("Print Ingredients"));
-    actions->AttachButtons(&printButton, nullptr);
+    actions->attachButtons(&printButton, nullptr);
     printButton.click();
     QList<QAction*> entries = actions->printMenu()->actions();
     ASSERT_EQ(entries.size(), 2);
@@ -484,7 +484,7 @@ TEST_F(IngredientsPage, PrintMenuPrintsTheGridWithTheRememberedSettings) {
     actions->printSettings().title = QStringLiteral("Batch 7");
     actions->printSettings().orientation = QPageLayout::Landscape;
     int offeredPages = 0;
-    actions->SetPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
+    actions->setPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
         offeredPages = pages;
         ToPdf(printer, folder.file("page.pdf"));
         return true;

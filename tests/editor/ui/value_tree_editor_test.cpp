@@ -77,7 +77,7 @@ protected:
     }
     std::string stored(std::size_t i) const { return session->records()[i].Description(kType); }
     // The window shows exactly the tree the rules hold.
-    void expectMirror() { EXPECT_EQ(window->ShownTreeText(), TreeToText(window->editor().tree())); }
+    void expectMirror() { EXPECT_EQ(window->shownTreeText(), TreeToText(window->editor().tree())); }
 
     TempFolder folder;
     AppPaths paths;
@@ -92,7 +92,7 @@ TEST_F(ValueTreeEditorTest, OpensWithTheLabelTheTreeAndTheStoredSize) {
     EXPECT_EQ(w.size(), QSize(369, 393));
     EXPECT_TRUE(w.isModal());
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(w.ShownTreeText(), kTypes);
+    EXPECT_EQ(w.shownTreeText(), kTypes);
     EXPECT_TRUE(w.addText()->text().isEmpty());
     EXPECT_EQ(w.focusWidget(), w.addText());
     for (const char* caption : {"Insert", "Remove", "Add Child", "Rename", "Sort Children", "Sort Everything",
@@ -201,14 +201,14 @@ TEST_F(ValueTreeEditorTest, DropsOnlyAtTheSameDepth) {
     ValueTreeEditor& w = open();
     QTreeWidgetItem* colour = item({1});
     QTreeWidgetItem* red = item({0, 0});
-    EXPECT_FALSE(w.CanDropOn(colour, red));
-    EXPECT_FALSE(w.DropValue(colour, red));
-    EXPECT_FALSE(w.CanDropOn(red, red));
-    EXPECT_FALSE(w.CanDropOn(red, nullptr));
-    EXPECT_EQ(w.ShownTreeText(), kTypes);
+    EXPECT_FALSE(w.canDropOn(colour, red));
+    EXPECT_FALSE(w.dropValue(colour, red));
+    EXPECT_FALSE(w.canDropOn(red, red));
+    EXPECT_FALSE(w.canDropOn(red, nullptr));
+    EXPECT_EQ(w.shownTreeText(), kTypes);
 
     red->setExpanded(true);
-    EXPECT_TRUE(w.DropValue(red, item({1, 0})));  // under Colour, before its Red
+    EXPECT_TRUE(w.dropValue(red, item({1, 0})));  // under Colour, before its Red
     expectMirror();
     EXPECT_EQ(red->parent(), colour);
     EXPECT_EQ(colour->indexOfChild(red), 0);
@@ -216,7 +216,7 @@ TEST_F(ValueTreeEditorTest, DropsOnlyAtTheSameDepth) {
     EXPECT_EQ(red->childCount(), 2);
     EXPECT_EQ(stored(0), "Merlot : Red : Grape");  // records are not changed
 
-    EXPECT_TRUE(w.DropValue(colour, item({0})));
+    EXPECT_TRUE(w.dropValue(colour, item({0})));
     expectMirror();
     EXPECT_EQ(TreeToText(w.editor().tree()), "Colour\r\n\tRed\r\n\t\tMerlot\r\n\t\tCabernet\r\n\tRed\r\nGrape\r\n\tWhite\r\n");
 }
@@ -304,10 +304,10 @@ QStringList Captions(const QMenu* menu) {
 TEST(DescriptionMenuBuilderTest, BuildsEveryLevelWithPlainCaptions) {
     QWidget owner;
     DescriptionMenuBuilder builder(&owner);
-    QMenu* menu = builder.Build(MakeMenu("Region", kRegions, 1));
+    QMenu* menu = builder.build(MakeMenu("Region", kRegions, 1));
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(builder.Menu(1), menu);
-    EXPECT_EQ(builder.Menu(2), nullptr);
+    EXPECT_EQ(builder.menu(1), menu);
+    EXPECT_EQ(builder.menu(2), nullptr);
     EXPECT_EQ(Captions(menu), (QStringList{"ADD NEW REGION CATEGORY", "CLEAR FIELD", "-", "France", "Salt && Pepper"}));
     QMenu* france = menu->actions()[3]->menu();
     ASSERT_NE(france, nullptr);
@@ -324,7 +324,7 @@ TEST(DescriptionMenuBuilderTest, BuildsEveryLevelWithPlainCaptions) {
 TEST(DescriptionMenuBuilderTest, ChoicesBecomeValuePathsAndCommands) {
     QWidget owner;
     DescriptionMenuBuilder builder(&owner);
-    QMenu* menu = builder.Build(MakeMenu("Region", kRegions, 4));
+    QMenu* menu = builder.build(MakeMenu("Region", kRegions, 4));
     QSignalSpy values(&builder, &DescriptionMenuBuilder::valueChosen);
     QSignalSpy cleared(&builder, &DescriptionMenuBuilder::clearFieldChosen);
     QSignalSpy added(&builder, &DescriptionMenuBuilder::addNewChosen);
@@ -353,20 +353,20 @@ TEST(DescriptionMenuBuilderTest, ChoicesBecomeValuePathsAndCommands) {
 TEST(DescriptionMenuBuilderTest, RebuildingReplacesTheMenu) {
     QWidget owner;
     DescriptionMenuBuilder builder(&owner);
-    QPointer<QMenu> first = builder.Build(MakeMenu("Region", kRegions, 1));
-    QMenu* second = builder.Build(MakeMenu("Area", "North\r\n", 1));
-    EXPECT_EQ(Captions(builder.Build(MakeMenu("Area", "", 2))), (QStringList{"ADD NEW AREA CATEGORY", "CLEAR FIELD"}));
+    QPointer<QMenu> first = builder.build(MakeMenu("Region", kRegions, 1));
+    QMenu* second = builder.build(MakeMenu("Area", "North\r\n", 1));
+    EXPECT_EQ(Captions(builder.build(MakeMenu("Area", "", 2))), (QStringList{"ADD NEW AREA CATEGORY", "CLEAR FIELD"}));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(builder.Menu(1), second);
+    EXPECT_EQ(builder.menu(1), second);
     EXPECT_EQ(Captions(second), (QStringList{"ADD NEW AREA CATEGORY", "CLEAR FIELD", "-", "North"}));
 }
 
 TEST(DescriptionMenuBuilderTest, OpensBelowTheMiddleOfTheEdit) {
     QWidget edit;
     edit.setGeometry(100, 200, 180, 24);
-    EXPECT_EQ(DescriptionMenuBuilder::PopupPosition(&edit), edit.mapToGlobal(QPoint(90, 24)));
-    EXPECT_EQ(DescriptionMenuBuilder::ShownCaption("a\tb&c"), "a b&&c");
+    EXPECT_EQ(DescriptionMenuBuilder::popupPosition(&edit), edit.mapToGlobal(QPoint(90, 24)));
+    EXPECT_EQ(DescriptionMenuBuilder::shownCaption("a\tb&c"), "a b&&c");
 }
 
 }  // namespace

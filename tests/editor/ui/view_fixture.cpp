@@ -60,7 +60,7 @@ void ViewTest::Deactivate() {
 void ViewTest::StartEmpty() { Activate(); }
 
 void ViewTest::StartWith(const std::string& path) {
-    view().SetStartupFile(path);
+    view().setStartupFile(path);
     Activate();
 }
 

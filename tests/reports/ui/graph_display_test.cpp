@@ -34,23 +34,23 @@ TEST(GraphWindow, DoubleClickChartsTheChildrenOfAValue) {
     opener.available = {ProgramWindow::Graph, ProgramWindow::Calculator};
     WindowContext context{session, dialogs, AppPaths{folder.file("Vorlane.ini"), {}}, opener};
     GraphWindow window(context);
-    window.Activated();
+    window.activated();
     EXPECT_EQ(window.chart()->title(), "Region");  // description 1 is charted first
     EXPECT_EQ(window.chart()->barValues(), (std::vector<double>{0}));
 
     QTreeWidgetItem* type = window.SGraph->topLevelItem(1);
-    window.SGraphDblClick(type);
+    window.chartChildren(type);
     EXPECT_EQ(window.chart()->barValues(), (std::vector<double>{3, 1}));
     EXPECT_EQ(window.chart()->barCaptions(), (QStringList{"Red", "White"}));
     EXPECT_EQ(window.Paid->text(), "10.00");
 
-    window.SGraphDblClick(type->child(0));
+    window.chartChildren(type->child(0));
     EXPECT_EQ(window.chart()->barValues(), (std::vector<double>{1, 1}));
     EXPECT_EQ(window.chart()->title(), "Red : Type");
-    window.SGraphDblClick(type->child(0)->child(0));  // a leaf changes nothing
+    window.chartChildren(type->child(0)->child(0));  // a leaf changes nothing
     EXPECT_EQ(window.chart()->title(), "Red : Type");
     EXPECT_EQ(window.Paid->text(), "5.00");
-    window.Activated();  // coming back from another window starts over at description 1
+    window.activated();  // coming back from another window starts over at description 1
     EXPECT_EQ(window.chart()->title(), "Region");
 
     const std::string pdf = folder.file("graph.pdf");
@@ -59,7 +59,7 @@ TEST(GraphWindow, DoubleClickChartsTheChildrenOfAValue) {
         printer.setOutputFileName(QString::fromStdString(pdf));
         return true;
     };
-    window.PrintChart();
+    window.printChart();
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 

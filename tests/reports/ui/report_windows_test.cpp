@@ -66,21 +66,21 @@ TEST_F(ReportWindowsTest, ShoppingListTalliesAndFollowsTheCheckBox) {
     auto* grid = form.findChild<QTableWidget*>(QStringLiteral("ShoppingListGrid"));
     auto* only = form.findChild<QCheckBox*>(QStringLiteral("SearchListOnly"));
     ASSERT_TRUE(grid && only);
-    form.GenerateShoppingListBtnClick();
+    form.generateList();
     EXPECT_EQ(Rows(*grid), (std::vector<std::string>{"Yeast|3.500 teaspoon", "Sugar|1.000 cup"}));
     only->click();
     EXPECT_EQ(Rows(*grid), (std::vector<std::string>{"yeast|2.500 Teaspoon", "Sugar|1.000 cup"}));
     session->records()[1].OnSearchList = false;
-    form.GenerateShoppingListBtnClick();
+    form.generateList();
     EXPECT_EQ(Rows(*grid), (std::vector<std::string>{"|"}));  // one empty row
 }
 
 TEST_F(ReportWindowsTest, HtmlReportSavesEscapedHtmlAndSaysWhere) {
     HtmlReportWindow window(context);
-    for (int e : {kNameIndex, kRecordNumberIndex}) window.AddField(e);
+    for (int e : {kNameIndex, kRecordNumberIndex}) window.addField(e);
     const std::string out = folder.file("out.htm");
     dialogs.Choose(out);
-    window.SaveHTMLBtnClick();
+    window.saveHtml();
     const std::string html = Slurp(out);
     EXPECT_NE(html.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
     EXPECT_EQ(html.find("<script>"), std::string::npos);
@@ -88,12 +88,12 @@ TEST_F(ReportWindowsTest, HtmlReportSavesEscapedHtmlAndSaysWhere) {
 
     const std::string bad = folder.file("missing/out.htm");
     dialogs.Choose(bad);
-    window.SaveHTMLBtnClick();
+    window.saveHtml();
     EXPECT_FALSE(std::filesystem::exists(bad));
 
     std::string viewed;
-    window.SetBrowser([&](const std::string& path) { viewed = path; });
-    window.ViewReportBtnClick();
+    window.setBrowser([&](const std::string& path) { viewed = path; });
+    window.viewReport();
     EXPECT_EQ(viewed, folder.file("user/rphtml.htm"));
     EXPECT_EQ(Slurp(viewed), html);
     EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"HTML report saved as " + out + ".", "Cannot create file " + bad}));
@@ -103,20 +103,20 @@ TEST_F(ReportWindowsTest, HtmlReportFormatSavesAndLoads) {
     const std::string format = folder.file("f.hrf");
     {
         HtmlReportWindow window(context);
-        window.AddField(3);
-        window.AddField(kNameIndex);
+        window.addField(3);
+        window.addField(kNameIndex);
         dialogs.Choose(format);
-        window.SaveFormatClick();
+        window.saveFormat();
     }
     Spill(folder.file("bad.hrf"), "\x01\x06\x04Name");
     HtmlReportWindow window(context);
     dialogs.Choose(format);
-    window.LoadFormatClick();
+    window.loadFormat();
     auto* list = window.findChild<QListWidget*>(QStringLiteral("Fields"));
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Name"));
     dialogs.Choose(folder.file("bad.hrf"));
-    window.LoadFormatClick();
+    window.loadFormat();
     EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"HTML Report Format Saved.", "HTML Report Format file loaded.",
                                                              "HTML Report Format file is invalid.  No format loaded."}));
 }
@@ -146,27 +146,27 @@ std::string PdfPages(const std::string& path) {
 TEST_F(ReportWindowsTest, RegularReportPreviewPrintsAPageRangeAndExports) {
     session->records().resize(300);
     RegularReportWindow box(context);
-    for (int e : {kNameIndex, 10, 0, kStatusIndex}) box.AddField(e);
+    for (int e : {kNameIndex, 10, 0, kStatusIndex}) box.addField(e);
     const std::string pdf = folder.file("range.pdf"), csv = folder.file("t.csv");
     int pageCount = 0;
-    box.SetPreviewRunner([&](ReportPreviewDialog& preview) {
-        preview.SetPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
+    box.setPreviewRunner([&](ReportPreviewDialog& preview) {
+        preview.setPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
             pageCount = pages;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QString::fromStdString(pdf));
             printer.setFromTo(2, 3);
             return true;
         });
-        preview.PrintClick();
-        preview.ApplyZoom(QStringLiteral("25"));
+        preview.print();
+        preview.applyZoom(QStringLiteral("25"));
         EXPECT_EQ(preview.scale(), preview.logicalDpiX() / 4 / 4 * 4);
-        preview.ToggleGrid();
-        preview.ApplyZoom(QStringLiteral("1"));  // a tiny scale must not hang the grid
+        preview.toggleGrid();
+        preview.applyZoom(QStringLiteral("1"));  // a tiny scale must not hang the grid
         preview.grab();
         dialogs.Choose(csv);
-        preview.ExportCsvClick();
+        preview.exportCsv();
     });
-    box.PreviewClick();
+    box.preview();
     EXPECT_GT(pageCount, 3);
     EXPECT_EQ(PdfPages(pdf), "Pages:           2\n");
     const std::string table = Slurp(csv);
@@ -178,19 +178,19 @@ TEST_F(ReportWindowsTest, RegularReportFormatRoundTripsThroughTheWindow) {
     const std::string format = folder.file("f.rpt");
     {
         RegularReportWindow box(context);
-        box.AddField(kNameIndex);
-        box.AddField(3);
+        box.addField(kNameIndex);
+        box.addField(3);
         dialogs.Choose(format);
-        box.SaveFormatClick();
+        box.saveFormat();
     }
     RegularReportWindow box(context);
     dialogs.Choose(format);
-    box.LoadFormatClick();
+    box.loadFormat();
     EXPECT_EQ(box.box().settings.items.size(), 2u);
     EXPECT_FALSE(box.box().MenuEnabled(3));
     Spill(folder.file("bad.rpt"), "\x06\x02hi\x09");
     dialogs.Choose(folder.file("bad.rpt"));
-    box.LoadFormatClick();
+    box.loadFormat();
     EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"Report format saved", "Report format loaded",
                                                        "Sorry " + folder.file("bad.rpt") + " is not a valid report file"}));
 }

@@ -44,7 +44,7 @@ SearchWindow& SearchWindowTest::window() {
 
 void SearchWindowTest::Activate() {
     SearchWindow& w = window();
-    w.ShowWindow();
+    w.showWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w, 2000));
     QApplication::processEvents();
 }
@@ -90,7 +90,7 @@ std::vector<std::string> SearchWindowTest::listedNames() const {
 
 QMenu* SearchWindowTest::ActOn(int row, int column) {
     window().grid()->setCurrentCell(row, column);
-    QMenu* menu = window().ActOnCurrentCell();
+    QMenu* menu = window().actOnCurrentCell();
     if (!menu) Refocus();
     return menu;
 }

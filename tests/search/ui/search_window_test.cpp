@@ -509,7 +509,7 @@ TEST_F(SearchWindowTest, HelpOpensTheSearchTopicAndPrintWritesTheTerms) {
 
     const QString pdf = QString::fromStdString(folder.file("terms.pdf"));
     int offeredPages = -1;
-    window().SetPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
+    window().setPrinterChooser([&](QPrinter& printer, QWidget*, int pages) {
         offeredPages = pages;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -547,10 +547,10 @@ TEST_F(RecordRangeDialogTest, EditsCarryTheMaskAndTheTextsTheyOpenWith) {
 
 TEST_F(RecordRangeDialogTest, EmptyEditsAreRefusedWithTheirMessages) {
     RecordRangeDialog form(RangeDialogTexts{"", "", "", ""}, dialogs);
-    form.OKSpecificButtonClick();
-    form.OKButtonClick();
+    form.acceptSpecificValue();
+    form.acceptRange();
     form.findChild<QLineEdit*>(QStringLiteral("LowValue"))->setText(QStringLiteral("A"));
-    form.OKButtonClick();
+    form.acceptRange();
     EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"Please enter a value in the search field.",
                                                             "Please enter a value in the \"from\" search field.",
                                                             "Please enter a value in the \"to\" search field."}));
@@ -560,13 +560,13 @@ TEST_F(RecordRangeDialogTest, EmptyEditsAreRefusedWithTheirMessages) {
 
 TEST_F(RecordRangeDialogTest, AMaskWithoutLiteralsLeavesAnEmptyEditEmpty) {
     RecordRangeDialog form(RangeDialogTexts{"99;1;_", "", "", ""}, dialogs);
-    form.OKSpecificButtonClick();
+    form.acceptSpecificValue();
     EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"Please enter a value in the search field."}));
 }
 
 TEST_F(RecordRangeDialogTest, OkButtonsAnswerWithTheValueOrTheRange) {
     RecordRangeDialog exact(RangeDialogTexts{"", "1995", "1995", "2050"}, dialogs);
-    exact.OKSpecificButtonClick();
+    exact.acceptSpecificValue();
     EXPECT_TRUE(exact.answer().accepted);
     EXPECT_EQ(exact.answer().value, "1995");
     EXPECT_EQ(exact.answer().highValue, "1995");

@@ -29,7 +29,7 @@ TEST(CalculatorWindow, TypedAndClickedKeysShareOneHandling) {
     EXPECT_FALSE(window.key(calc_key::kMemoryRecall)->isHidden());
 
     QStringList printed;
-    window.SetTapePrinter([&](const QStringList& lines, const QFont&) { printed = lines; });
+    window.setTapePrinter([&](const QStringList& lines, const QFont&) { printed = lines; });
     QTest::mouseClick(window.key(calc_key::kPrint), Qt::LeftButton);
     EXPECT_EQ(printed, window.tapeLines());
 

@@ -38,25 +38,25 @@ protected:
         }
         record(0).Name = "A";
         SpreadsheetWindow& sheet = windows().spreadsheet();
-        windows().Open(ProgramWindow::Spreadsheet);
-        sheet.Activate();
+        windows().open(ProgramWindow::Spreadsheet);
+        sheet.activate();
         QApplication::processEvents();
         return sheet;
     }
     int Column(SpreadsheetWindow& sheet, int code) {
         for (int c = 0; c < sheet.model().columnCount(); ++c)
-            if (sheet.model().CodeAt(c) == code) return c;
+            if (sheet.model().codeAt(c) == code) return c;
         ADD_FAILURE() << "no column " << code;
         return 0;
     }
     // A right press on the cell; returns the menu that popped up.
-    void RightPress(SpreadsheetWindow& sheet, int row, int code) { sheet.PressCell(row, Column(sheet, code), true, {10, 10}); }
+    void RightPress(SpreadsheetWindow& sheet, int row, int code) { sheet.pressCell(row, Column(sheet, code), true, {10, 10}); }
 };
 
 TEST_F(RecordViewsTest, TypingInACellReachesTheRecordAndTheMainWindow) {
     SpreadsheetWindow& sheet = Sheet();
     const QModelIndex cell = sheet.model().index(1, Column(sheet, kNameCode));
-    sheet.SelectCell(1, cell.column());
+    sheet.selectCell(1, cell.column());
     sheet.grid()->edit(cell);
     QLineEdit* editor = sheet.delegate().openEditor();
     ASSERT_NE(editor, nullptr);
@@ -89,7 +89,7 @@ TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
     // The description menu is the main window's, acting on the pressed row's record.
     record(1).Description(1) = "Pauillac : Bordeaux : France";
     RightPress(sheet, 1, DescriptionCode(1));
-    QMenu* regions = view().descriptionMenus().Menu(1);
+    QMenu* regions = view().descriptionMenus().menu(1);
     ASSERT_TRUE(regions && regions->isVisible());
     regions->actions()[1]->trigger();  // "CLEAR FIELD"
     regions->hide();
@@ -125,12 +125,12 @@ TEST_F(RecordViewsTest, RecordNumberBoxAndEmptySearchList) {
     SpreadsheetWindow& sheet = Sheet();
     for (const auto& [typed, shown] : {std::pair{"0", "1"}, {"99", "3"}}) {
         sheet.numberBox()->setText(QString::fromLatin1(typed));
-        sheet.numberKeyPress();
+        sheet.goToTypedNumber();
         EXPECT_EQ(sheet.numberBox()->text(), QString::fromLatin1(shown));
     }
     EXPECT_EQ(sheet.grid()->currentIndex().row(), 2);
     sheet.numberBox()->setText(QStringLiteral("x"));
-    sheet.numberKeyPress();
+    sheet.goToTypedNumber();
     EXPECT_EQ(dialogs.messages().back(), "You have entered an invalid number, please try again");
 
     sheet.modeButton(2)->click();
@@ -150,7 +150,7 @@ TEST_F(RecordViewsTest, BrowsePanelSelectsByPrimaryCategory) {
     EXPECT_EQ(sheet.statusText(), QStringLiteral("No Records are Selected"));
     emit sheet.browseList()->itemClicked(sheet.browseList()->item(0));  // "France"
     EXPECT_EQ(sheet.model().rowCount(), 2);
-    EXPECT_EQ(sheet.model().RecordOf(1), 2);
+    EXPECT_EQ(sheet.model().recordOf(1), 2);
     EXPECT_EQ(sheet.statusText(), QStringLiteral("Selected Records"));
 }
 
@@ -168,10 +168,10 @@ TEST_F(RecordViewsTest, DraggingAHeaderRewritesTheColumnList) {
 
 TEST_F(RecordViewsTest, RightClickInTheAlbumOpensTheSpreadsheetOnThatRecord) {
     SpreadsheetWindow& sheet = Sheet();
-    windows().Open(ProgramWindow::Album);
+    windows().open(ProgramWindow::Album);
     auto* album = qobject_cast<AlbumWindow*>(windows().openWindow(ProgramWindow::Album));
     ASSERT_NE(album, nullptr);
-    album->Activate();
+    album->activate();
     EXPECT_EQ(album->pageLabel(), QStringLiteral("Page 1 of 1"));
     AlbumGrid* grid = album->grid();
     const QSize cell = grid->cellSize();
@@ -195,10 +195,10 @@ TEST_F(RecordViewsTest, ChooserListsTheColumnsAndKeepsOne) {
     EXPECT_EQ(form.fields()->count(), 29);
     for (QAction* entry : form.fieldMenu()->actions()) EXPECT_FALSE(entry->isEnabled());
     form.fields()->setCurrentRow(0);
-    form.RemoveClick();
+    form.removeColumn();
     form.fieldMenu()->actions()[21]->trigger();  // "Record #" again
     EXPECT_EQ(form.columns()[28], kRecordNumberCode);
-    while (form.fields()->count() > 1) form.RemoveClick();
+    while (form.fields()->count() > 1) form.removeColumn();
     EXPECT_FALSE(form.button(QStringLiteral("Remove"))->isEnabled());
 }
 

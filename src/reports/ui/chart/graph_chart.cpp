@@ -42,7 +42,7 @@ GraphChart::GraphChart(QWidget* parent) : QWidget(parent), parts_(new Parts) {
 
 GraphChart::~GraphChart() { delete parts_; }
 
-void GraphChart::ShowCounts(const QString& title, const QStringList& captions, const std::vector<int>& counts) {
+void GraphChart::showCounts(const QString& title, const QStringList& captions, const std::vector<int>& counts) {
     QChart* c = parts_->view->chart();
     c->removeAllSeries();
     for (QAbstractAxis* axis : c->axes()) {
@@ -110,7 +110,7 @@ QStringList GraphChart::barCaptions() const {
 
 QString GraphChart::title() const { return parts_->view->chart()->title(); }
 
-void GraphChart::Print(QPrinter& printer) {
+void GraphChart::print(QPrinter& printer) {
     QPainter painter(&printer);
     const QRect page = painter.viewport();
     QSize size = parts_->view->size();

@@ -17,9 +17,9 @@ public:
     explicit GraphChart(QWidget* parent = nullptr);
     ~GraphChart() override;
 
-    void ShowCounts(const QString& title, const QStringList& captions, const std::vector<int>& counts);
+    void showCounts(const QString& title, const QStringList& captions, const std::vector<int>& counts);
     // The chart alone, scaled to the page and kept in proportion.
-    void Print(QPrinter& printer);
+    void print(QPrinter& printer);
 
     // What the chart shows: its one series' values and category captions.
     std::vector<double> barValues() const;
