@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 #include "search/ui/search_window.h"
 #include "storage/scramble.h"
 #include "editor/ui/password_dialog.h"

@@ -19,7 +19,7 @@
 #include <QValidator>
 
 #include "editor/ui/ingredients_grid.h"
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 
 namespace vorlane::testing {
 namespace {

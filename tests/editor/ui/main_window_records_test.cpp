@@ -16,7 +16,7 @@
 #include <QTextDocument>
 
 #include "editor/ui/ingredients_grid.h"
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 #include "storage/database_file.h"
 #include "support/test_cellars.h"
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 #include "support/test_cellars.h"
 
 namespace vorlane::testing {

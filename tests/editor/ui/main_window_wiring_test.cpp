@@ -22,7 +22,7 @@
 #include "editor/ui/ingredients_actions.h"
 #include "editor/ui/ingredients_grid.h"
 #include "editor/ui/value_tree_editor.h"
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 #include "search/ui/search_window.h"
 #include "support/test_cellars.h"
 

@@ -15,7 +15,7 @@
 
 #include "editor/ui/description_menu_builder.h"
 #include "editor/ui/images_page.h"
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 #include "views/ui/album_grid.h"
 #include "views/ui/spreadsheet_delegate.h"
 #include "views/ui/spreadsheet_model.h"

@@ -1,4 +1,4 @@
-#include "editor/ui/view_fixture.h"
+#include "editor/ui/main_window_fixture.h"
 
 #include "widgets/key_typing.h"
 
