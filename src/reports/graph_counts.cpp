@@ -35,20 +35,6 @@ std::optional<double> MoneyOf(std::string_view detail) {
     return ParseNumberText(NumericValue(detail));
 }
 
-// Detail 9 as a whole number, blanks around it allowed; 1 otherwise.
-long long QuantityOf(std::string_view text) {
-    std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return 1;
-    std::size_t end = text.find_last_not_of(' ') + 1;
-    const char* first = text.data() + begin;
-    const char* last = text.data() + end;
-    if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
-    long long n = 0;
-    auto result = std::from_chars(first, last, n);
-    if (result.ec != std::errc() || result.ptr != last) return 1;
-    return n;
-}
-
 }  // namespace
 
 ValueTree GraphTree(const Database& db) {
@@ -88,7 +74,7 @@ std::optional<GraphCounts> CountGraph(const Database& db, const ValueTree& graph
         for (std::size_t i = 0; i < childKeys.size(); ++i) {
             if (!KeyEndsWith(stored, childKeys[i])) continue;
             ++result.counts[i];
-            const double q = weighted ? static_cast<double>(QuantityOf(record.Details[9])) : 1.0;
+            const double q = weighted ? static_cast<double>(QuantityValue(record.Details[9])) : 1.0;
             if (auto value = MoneyOf(record.Details[8])) result.value += *value * q;
             if (auto paid = MoneyOf(record.Details[1])) result.paid += *paid * q;
         }

@@ -46,4 +46,17 @@ std::optional<double> ParseNumberText(std::string_view text) {
 
 double MoneyValue(std::string_view text) { return ParseNumberText(NumericValue(text)).value_or(0.0); }
 
+long long QuantityValue(std::string_view text) {
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return 1;
+    std::size_t end = text.find_last_not_of(' ') + 1;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end;
+    if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
+    long long n = 0;
+    auto result = std::from_chars(first, last, n);
+    if (result.ec != std::errc() || result.ptr != last) return 1;
+    return n;
+}
+
 }  // namespace vorlane

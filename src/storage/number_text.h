@@ -15,4 +15,8 @@ std::optional<double> ParseNumberText(std::string_view text);
 // The numeric value of a money field (its digits and last point), as a number.
 double MoneyValue(std::string_view text);
 
+// The quantity detail as a whole number, blanks around it allowed; 1 when
+// it is not one.
+long long QuantityValue(std::string_view text);
+
 }  // namespace vorlane
