@@ -16,6 +16,9 @@ constexpr std::array kCommands = {
     Command{"graph", "DB K [VALUE] [--json]", 2,
             "count DB's records per value below VALUE (a value path) of description K, with the two sums",
             RunGraph, 2},
+    Command{"drink", "DB [--year Y] [--json]", 1,
+            "print the bottles per drinking-window status in year Y (this year), then what to open first",
+            RunDrink, 3},
     Command{"info", "FILE", 1, "print record count, name, labels and whether passwords are set", RunInfo},
 };
 }  // namespace
