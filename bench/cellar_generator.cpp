@@ -680,12 +680,14 @@ std::string Anchor(const std::string& address, const std::string& text) {
 
 // ---- the generator ----
 
-constexpr int kThisYear = 2023;  // fixed so a seed means the same cellar next year
+constexpr int kThisYear = 2023;
+constexpr int kDrinkFromDetail = 6, kDrinkToDetail = 7;  // fixed so a seed means the same cellar next year
 
 class Generator {
 public:
     Generator(std::uint32_t seed, const GeneratorOptions& options)
-        : rng_(seed), large_(options.large), sample_(options.sample) {
+        : rng_(seed), large_(options.large), sample_(options.sample),
+          drinkYears_(options.sample || options.drinkYears) {
         for (int k = 1; k <= kDescriptionCount; ++k) {
             std::string path = options.dataDir + "/description" + std::to_string(k) + ".def";
             treeTexts_[static_cast<std::size_t>(k - 1)] = readTreeFile(path);
@@ -699,6 +701,10 @@ public:
         Database db;
         db.labels = DefaultLabels();
         if (sample_) nameLabels(db.labels);
+        if (drinkYears_) {
+            db.labels[DetailLabel(kDrinkFromDetail)] = "Drink From";
+            db.labels[DetailLabel(kDrinkToDetail)] = "Drink To";
+        }
         db.valueTrees = treeTexts_;
         fillInfo(db);
         db.records.reserve(count);
@@ -747,8 +753,6 @@ private:
     // What the generic fields of a generated record hold.
     static void nameLabels(LabelTable& labels) {
         labels[DetailLabel(5)] = "Alcohol";
-        labels[DetailLabel(6)] = "Invoice";
-        labels[DetailLabel(7)] = "Case";
         const char* descriptions[] = {"Drink Window", "Location", "Closure", "Bought From", "Occasion"};
         for (int k = 6; k <= kDescriptionCount; ++k) labels[static_cast<std::size_t>(DescriptionLabel(k))] = descriptions[k - 6];
     }
@@ -880,6 +884,9 @@ private:
         if (source == "Auction") r.Details[6] = "Lot " + std::to_string(rng_.between(10, 2999));
         else if (rng_.chance(15)) r.Details[6] = "Invoice " + received.substr(0, 4) + "-" + TwoDigits(rng_.between(1, 99));
         if (quantity >= 6 && w.high > 100 && rng_.chance(50)) r.Details[7] = "OWC";
+        // The draws above are made either way, so that the rest of the
+        // record is the same with and without drinking years.
+        if (drinkYears_) setDrinkYears(r, w, nv || home ? -1 : year);
         r.Details[8] = Money(value);
         r.Details[9] = TwoDigits(quantity);
 
@@ -950,6 +957,26 @@ private:
         double r = age / peak;
         const char* name = r < 0.4 ? "Too Young" : r < 0.8 ? "Hold" : r < 1.4 ? "Drink or Hold" : r < 2.5 ? "Drink Now" : "Past Peak";
         return tree(6).resolve(name, rng_);
+    }
+
+    // Fixed years, from the vintage and the wine alone (no draws): the
+    // sample's windows do not move with the clock. Around 2026 they give
+    // every status; non-vintage wines have a drink-by year only, home-made
+    // ones none.
+    static void setDrinkYears(ItemRecord& r, const Wine& w, int vintage) {
+        std::string& from = r.Details[kDrinkFromDetail];
+        std::string& to = r.Details[kDrinkToDetail];
+        from.clear();
+        to.clear();
+        if (w.flags & kHomeMade) return;
+        const int spread = static_cast<unsigned char>(r.Id[0]) % 4;  // the record key is already drawn
+        if (vintage < 0) {
+            to = std::to_string(2025 + spread);
+            return;
+        }
+        const double peak = 2.0 + 4.0 * std::log10(std::max(10, w.high) / 10.0) * (w.color == "Red" ? 1.5 : 1.0);
+        from = std::to_string(vintage + static_cast<int>(std::lround(peak * 0.8)) + spread);
+        to = std::to_string(vintage + static_cast<int>(std::lround(peak * 2.2)) + spread);
     }
 
     std::string storage(const Wine& w) {
@@ -1145,6 +1172,7 @@ private:
     Random rng_;
     bool large_;
     bool sample_;
+    bool drinkYears_;
     Texts texts_;
     std::array<std::string, kDescriptionCount> treeTexts_;
     std::vector<TreeIndex> trees_;

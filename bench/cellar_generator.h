@@ -22,6 +22,9 @@ struct GeneratorOptions {
     // wine's label picture is named relative to the database file
     // ("labels/<wine>.png", ".jpg" or ".pcx"), drawn by draw_labels.
     bool sample = false;
+    // Details 6 and 7 are labelled "Drink From" and "Drink To" and hold the
+    // years of each wine's drinking window (always so in the sample).
+    bool drinkYears = false;
 
     // The data folder of the source tree this was built from.
     static std::string DefaultDataDir();

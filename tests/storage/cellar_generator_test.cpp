@@ -13,6 +13,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "cellar/drinking_window.h"
 #include "storage/database_file.h"
 #include "storage/new_record.h"
 #include "storage/picture_path.h"
@@ -235,6 +236,16 @@ TEST_F(SampleCellarTest, ReadsLikeARealCellar) {
     }
 }
 
+// The drinking window shows something on the first start, and for a few
+// years after.
+TEST_F(SampleCellarTest, HasBottlesOfEveryDrinkingStatusAroundNow) {
+    for (int year = 2025; year <= 2028; ++year) {
+        DrinkReport report = MakeDrinkReport(db_, year);
+        for (int s = 0; s < kDrinkStatusCount; ++s)
+            EXPECT_GT(report.counts[static_cast<std::size_t>(s)], 0) << year << " " << s;
+    }
+}
+
 TEST_F(SampleCellarTest, IsMadeByTheGeneratorWithItsPicturesBesideIt) {
     GeneratorOptions options = Options();
     options.sample = true;
@@ -242,6 +253,8 @@ TEST_F(SampleCellarTest, IsMadeByTheGeneratorWithItsPicturesBesideIt) {
     EXPECT_EQ(EncodeDatabase(made, "cellar.dat"), bytes_);
     EXPECT_EQ(db_.labels[static_cast<std::size_t>(DescriptionLabel(6))], "Drink Window");
     EXPECT_EQ(db_.labels[static_cast<std::size_t>(DetailLabel(5))], "Alcohol");
+    EXPECT_EQ(db_.labels[static_cast<std::size_t>(DetailLabel(6))], "Drink From");
+    EXPECT_EQ(db_.labels[static_cast<std::size_t>(DetailLabel(7))], "Drink To");
     ASSERT_FALSE(db_.records[0].Images[0].FileName.empty());
     std::set<std::string> formats;
     for (const auto& r : db_.records) {
