@@ -169,4 +169,14 @@ void RelabelDrinkYears(LabelTable& labels, int fromDetail, int toDetail) {
     labels[static_cast<std::size_t>(DetailLabel(toDetail))] = kDrinkToLabel;
 }
 
+bool RelabelAfterAsking(LabelTable& labels, int fromDetail, int toDetail, Dialogs& dialogs) {
+    if (fromDetail == toDetail) {
+        dialogs.Error(std::string(kMsgTwoDetails));
+        return false;
+    }
+    if (!dialogs.AskYesNo(RelabelQuestion(labels, fromDetail, toDetail))) return false;
+    RelabelDrinkYears(labels, fromDetail, toDetail);
+    return true;
+}
+
 }  // namespace vorlane

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "storage/database.h"
+#include "storage/dialogs.h"
 
 namespace vorlane {
 
@@ -96,5 +97,9 @@ inline constexpr std::string_view kDrinkToLabel = "Drink To";
 // "Rename "Detail 7" to "Drink From" and "Detail 8" to "Drink To"?"
 std::string RelabelQuestion(const LabelTable& labels, int fromDetail, int toDetail);
 void RelabelDrinkYears(LabelTable& labels, int fromDetail, int toDetail);
+// Both steps, after asking; false when the details are the same one or the
+// person said No.
+bool RelabelAfterAsking(LabelTable& labels, int fromDetail, int toDetail, Dialogs& dialogs);
+inline constexpr std::string_view kMsgTwoDetails = "Choose two different details for the first and the last year.";
 
 }  // namespace vorlane

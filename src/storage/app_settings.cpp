@@ -26,6 +26,7 @@ WindowKeys KeysOf(WindowKind kind) {
         case WindowKind::Graph: return {&kGraphWidth, &kGraphHeight, nullptr};
         case WindowKind::Report: return {&kReportWidth, &kReportHeight, nullptr};
         case WindowKind::ValueTreeEditor: return {&kAddDescWidth, &kAddDescHeight, nullptr};
+        case WindowKind::DrinkingWindow: return {&kDrinkingWidth, &kDrinkingHeight, nullptr};
     }
     return {&kViewWidth, &kViewHeight, nullptr};
 }
@@ -119,7 +120,8 @@ FileResult WriteResetApplicationSizes(const std::string& path, int viewWidth, in
     Write(store, kSpreadsheetHeight, spreadsheetHeight);
     Write(store, kSpreadsheetSplitter, spreadsheetSplitter);
     for (const IntegerSetting* setting : {&kSearchWidth, &kSearchHeight, &kAlbumWidth, &kAlbumHeight,
-                                          &kGraphWidth, &kGraphHeight, &kReportWidth, &kReportHeight})
+                                          &kGraphWidth, &kGraphHeight, &kReportWidth, &kReportHeight,
+                                          &kDrinkingWidth, &kDrinkingHeight})
         Write(store, *setting, setting->defaultValue);
     return store.Save();
 }

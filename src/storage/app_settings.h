@@ -38,6 +38,9 @@ inline constexpr IntegerSetting kAlbumWidth{"AlbumW:", "AlbumW:", 518};
 inline constexpr IntegerSetting kAlbumHeight{"AlbumH:", "AlbumH:", 437};
 inline constexpr IntegerSetting kGraphWidth{"GraphW:", "GraphW:", 611};
 inline constexpr IntegerSetting kGraphHeight{"GraphH:", "GraphH:", 414};
+// The drinking window: not among the original program's keys, named alike.
+inline constexpr IntegerSetting kDrinkingWidth{"DrinkW:", "DrinkW:", 900};
+inline constexpr IntegerSetting kDrinkingHeight{"DrinkH:", "DrinkH:", 640};
 inline constexpr IntegerSetting kReportWidth{"ReportW:", "ReportW:", 599};
 inline constexpr IntegerSetting kReportHeight{"ReportH:", "ReportH:", 481};
 inline constexpr IntegerSetting kAddDescWidth{"AddDescW:", "AddDescW:", 369};
@@ -64,7 +67,7 @@ FileResult WriteExitSettings(const std::string& path, const std::string& lastFil
                              int viewHeight, const ColumnList& columns, const ColumnWidths& widths,
                              bool shortDescriptions);
 
-enum class WindowKind { Main, Search, Spreadsheet, Album, Graph, Report, ValueTreeEditor };
+enum class WindowKind { Main, Search, Spreadsheet, Album, Graph, Report, ValueTreeEditor, DrinkingWindow };
 
 struct WindowSize {
     int width = 0;
