@@ -120,8 +120,7 @@ FileResult WriteResetApplicationSizes(const std::string& path, int viewWidth, in
     Write(store, kSpreadsheetHeight, spreadsheetHeight);
     Write(store, kSpreadsheetSplitter, spreadsheetSplitter);
     for (const IntegerSetting* setting : {&kSearchWidth, &kSearchHeight, &kAlbumWidth, &kAlbumHeight,
-                                          &kGraphWidth, &kGraphHeight, &kReportWidth, &kReportHeight,
-                                          &kDrinkingWidth, &kDrinkingHeight})
+                                          &kGraphWidth, &kGraphHeight, &kReportWidth, &kReportHeight})
         Write(store, *setting, setting->defaultValue);
     return store.Save();
 }
