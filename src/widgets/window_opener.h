@@ -12,6 +12,7 @@ class Dialogs;
 enum class ProgramWindow {
     Main, Search, Spreadsheet, Album, Graph, HtmlReport, RegularReport, ShoppingList,
     Calculator, Calendar, CdPlayer,
+    DrinkingWindow,  // reached from the main window's menu only: no toolbar button
 };
 
 class WindowOpener {

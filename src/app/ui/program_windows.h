@@ -47,7 +47,7 @@ private:
     // the window ran and ended by itself (a modal one).
     using WindowMaker = std::function<QWidget*(WindowContext&)>;
     void registerOnDemand(ProgramWindow window, WindowMaker make);
-    void registerUtilities();  // the graph and the desk utilities
+    void registerUtilities();  // the graph, the drinking window and the desk utilities
     void buildReportMenu();
     void showKept(QWidget* window);
     void closeOthers();

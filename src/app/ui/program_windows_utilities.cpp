@@ -1,8 +1,9 @@
-// The graph and the desk utilities, as the coordinator makes them.
+// The graph, the drinking window and the desk utilities, as the coordinator makes them.
 
 #include <QApplication>
 
 #include "app/ui/program_utilities.h"
+#include "cellar/ui/drinking_window.h"
 #include "reports/ui/graph_window.h"
 #include "utilities/ui/cd_player_window.h"
 #include "widgets/help_window.h"
@@ -12,6 +13,8 @@ namespace vorlane {
 void ProgramWindows::registerUtilities() {
     utilities_ = std::make_unique<Utilities>();
     registerOnDemand(ProgramWindow::Graph, [](WindowContext& context) -> QWidget* { return new GraphWindow(context); });
+    registerOnDemand(ProgramWindow::DrinkingWindow,
+                     [](WindowContext& context) -> QWidget* { return new DrinkingWindow(context); });
     registerOnDemand(ProgramWindow::Calculator, [this](WindowContext& context) -> QWidget* {
         utilities_->calculator.run(QApplication::activeWindow(), [data = context.paths.data] {
             ShowHelpTopic(data, QStringLiteral("Contents"));

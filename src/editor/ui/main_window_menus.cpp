@@ -92,6 +92,7 @@ void MainWindow::buildMenus() {
     addOpenCommand(views, QStringLiteral("Spreadsheet View"), ProgramWindow::Spreadsheet);
     addOpenCommand(views, QStringLiteral("Generate HTML Report"), ProgramWindow::HtmlReport);
     addOpenCommand(views, QStringLiteral("Generate Regular Report"), ProgramWindow::RegularReport);
+    addOpenCommand(views, QStringLiteral("Drinking Window"), ProgramWindow::DrinkingWindow);
     views->addSeparator();
     shortDescriptions_ = addCommand(views, QStringLiteral("Short Description Values"),
                                     &MainWindow::toggleShortDescriptions);

@@ -76,5 +76,26 @@ TEST(ProgramWindowsTest, ToolbarsListTheirButtonsInOrderAndEnableWhatCanOpen) {
     }
 }
 
+// A window beyond the shared toolbar: reached from the main window's menu,
+// made on first use and kept while open.
+TEST(ProgramWindowsTest, TheDrinkingWindowOpensFromTheMenuOnceAndIsKept) {
+    testing::TempFolder folder;
+    AppPaths paths{folder.file("Vorlane.ini"), {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    testing::ScriptedDialogs dialogs;
+    DatabaseSession session(dialogs, paths.data);
+    ProgramWindows windows(session, dialogs, paths);
+    EXPECT_EQ(windows.openWindow(ProgramWindow::DrinkingWindow), nullptr);
+    QAction* entry = nullptr;
+    for (QAction* action : windows.main().findChildren<QAction*>())
+        if (action->text() == "Drinking Window") entry = action;
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    QWidget* made = windows.openWindow(ProgramWindow::DrinkingWindow);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->windowTitle(), "Drinking Window");
+    windows.open(ProgramWindow::DrinkingWindow);
+    EXPECT_EQ(windows.openWindow(ProgramWindow::DrinkingWindow), made);
+}
+
 }  // namespace
 }  // namespace vorlane

@@ -50,7 +50,7 @@ TEST_F(LayoutTest, MenusHoldTheirEntriesInOrder) {
                                             "Print Form", "Sort Records"}));
     EXPECT_EQ(entries("Report and View"),
               (QStringList{"Search Records", "Album View", "Graph View", "Spreadsheet View", "Generate HTML Report",
-                           "Generate Regular Report", "Short Description Values"}));
+                           "Generate Regular Report", "Drinking Window", "Short Description Values"}));
     EXPECT_EQ(entries("Utilities"), (QStringList{"Calculator", "Calendar"}));
     EXPECT_EQ(entries("Help"), (QStringList{"Contents", "Introduction", "Getting Started"}));
     EXPECT_EQ(entries("About"), (QStringList{"Vorlane"}));

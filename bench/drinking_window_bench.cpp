@@ -1,0 +1,73 @@
+// The drinking window's refresh on a cellar of 100,000 records, offscreen:
+// the report, the list's model, its columns and the chart, then a paint.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSpinBox>
+#include <filesystem>
+
+#include "cellar/ui/drinking_window.h"
+#include "cellar_generator.h"
+#include "storage/database_session.h"
+
+namespace {
+
+using namespace vorlane;
+
+class SilentDialogs : public Dialogs {
+public:
+    void Information(const std::string&) override {}
+    void Error(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+    std::string Prompt(const std::string&, const std::string&, const std::string& d, bool) override { return d; }
+    std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseFileToSave(const std::string&, const std::string&, const std::string&,
+                                                const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+class NoOpener : public WindowOpener {
+public:
+    bool canOpen(ProgramWindow) const override { return false; }
+    void open(ProgramWindow) override {}
+    void popUpReportMenu() override {}
+};
+
+void BM_DrinkingWindowRefresh(benchmark::State& state) {
+    SilentDialogs dialogs;
+    NoOpener opener;
+    AppPaths paths{(std::filesystem::temp_directory_path() / "vorlane-drink-bench.ini").string(),
+                   {"", GeneratorOptions::DefaultDataDir()}};
+    DatabaseSession session{dialogs, paths.data};
+    WindowContext context{session, dialogs, paths, opener};
+    GeneratorOptions options;
+    options.drinkYears = true;
+    session.db() = GenerateCellar(static_cast<std::size_t>(state.range(0)), 2026, options);
+
+    DrinkingWindow window(context);
+    window.yearBox()->setValue(2026);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.refresh();
+        benchmark::DoNotOptimize(window.grab());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+}  // namespace
+
+BENCHMARK(BM_DrinkingWindowRefresh)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
