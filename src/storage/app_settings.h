@@ -39,8 +39,8 @@ inline constexpr IntegerSetting kAlbumHeight{"AlbumH:", "AlbumH:", 437};
 inline constexpr IntegerSetting kGraphWidth{"GraphW:", "GraphW:", 611};
 inline constexpr IntegerSetting kGraphHeight{"GraphH:", "GraphH:", 414};
 // The drinking window: not among the original program's keys, named alike.
-inline constexpr IntegerSetting kDrinkingWidth{"DrinkW:", "DrinkW:", 900};
-inline constexpr IntegerSetting kDrinkingHeight{"DrinkH:", "DrinkH:", 640};
+inline constexpr IntegerSetting kDrinkingWidth{"DrinkW:", "DrinkW:", 960};
+inline constexpr IntegerSetting kDrinkingHeight{"DrinkH:", "DrinkH:", 760};
 inline constexpr IntegerSetting kReportWidth{"ReportW:", "ReportW:", 599};
 inline constexpr IntegerSetting kReportHeight{"ReportH:", "ReportH:", 481};
 inline constexpr IntegerSetting kAddDescWidth{"AddDescW:", "AddDescW:", 369};

@@ -155,8 +155,9 @@ DrinkingWindow::DrinkingWindow(WindowContext& context, QWidget* parent)
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(listPart);
     splitter->addWidget(chart_);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({360, 320});
     splitter->setChildrenCollapsible(false);
 
     auto* central = new QWidget;

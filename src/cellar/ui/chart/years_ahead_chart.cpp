@@ -31,7 +31,7 @@ YearsAheadChart::YearsAheadChart(QWidget* parent) : QWidget(parent), parts_(new 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(parts_->view);
-    setMinimumSize(320, 200);
+    setMinimumSize(320, 260);
 }
 
 YearsAheadChart::~YearsAheadChart() { delete parts_; }
@@ -83,6 +83,7 @@ void YearsAheadChart::showYears(const std::vector<YearBottles>& years) {
     values->setTickInterval(static_cast<double>(step));
     values->setLabelFormat(QStringLiteral("%d"));
     values->setTitleText(QStringLiteral("Bottles"));
+    values->setTruncateLabels(false);
     c->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
 }
