@@ -114,12 +114,32 @@ TEST(DelimitedImport, NewRecordsTakeTheTokens) {
     EXPECT_EQ(r.Images[5].Title, "Untitled 6");
 }
 
+TEST(DelimitedImport, SkipsBlankLinesAndStopsBeforeTheFileLimit) {
+    const std::vector<ReportItem> name = {{22, 0, ""}};
+    Database db;
+    db.records.push_back(ImportedRecord(name, "Kept", "2026/12/09"));
+    EXPECT_EQ(ImportDelimited(db, name, "a\n\n \t\r\n\r\n\nb\n\n", "2026/12/09").added, 2u);
+    ASSERT_EQ(db.records.size(), 3u);
+    EXPECT_EQ(db.records[2].Name, "b");
+
+    // One record more than the limit leaves the database as it was.
+    const std::size_t limit = EncodedDatabaseBytes(db) + EncodedRecordBytes(db.records[2]);
+    const ImportResult refused = ImportDelimited(db, name, "c\nd\n", "2026/12/09", limit);
+    EXPECT_TRUE(refused.tooLarge);
+    EXPECT_EQ(refused.added, 0u);
+    EXPECT_EQ(db.records.size(), 3u);
+    EXPECT_GT(refused.databaseBytes, limit);
+    EXPECT_NE(ImportTooLargeMessage(refused, limit).find(std::to_string(limit) + " bytes"), std::string::npos);
+    EXPECT_FALSE(ImportDelimited(db, name, "c\n", "2026/12/09", limit).tooLarge);
+}
+
 TEST(DelimitedImport, ReadsBackWhatTheExportWrote) {
     std::vector<ReportItem> items = {{22, 0, ""}, {10, 0, ""}, {12, 0, ""}, {1, 0, ""}};
     Rows rows = {{"Chateau, \"Grand\"", "<script>alert(1)</script>", "line\r\nbreak", ""},
                  {"plain", "\"", ",", "x\ny"}};
-    RecordList records;
-    ASSERT_EQ(ImportDelimited(records, items, ExportCsv(rows), "2026/12/09"), rows.size());
+    Database db;
+    ASSERT_EQ(ImportDelimited(db, items, ExportCsv(rows), "2026/12/09").added, rows.size());
+    const RecordList& records = db.records;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(records[i].Name, rows[i][0]);
         EXPECT_EQ(records[i].Details[0], rows[i][1]);
