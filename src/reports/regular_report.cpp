@@ -211,7 +211,9 @@ void DoColumns(RegularReportSettings& s, int columns, int printableWidth) {
 int ColumnWidth(const RegularReportSettings& s, int column, int printableWidth) {
     if (column < 0 || column >= static_cast<int>(s.sections.size()) || s.barWidth <= 0) return 0;
     const int section = std::max(0, s.sections[static_cast<std::size_t>(column)].width);
-    return RoundEven(static_cast<double>(section) / s.barWidth * printableWidth);
+    // Far wider than any paper, and nine of them still add up within an int.
+    constexpr double kWidest = 1 << 24;
+    return RoundEven(std::min(static_cast<double>(section) / s.barWidth * printableWidth, kWidest));
 }
 
 std::string SectionInches(const RegularReportSettings& s, int column, int printableWidth) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "reports/delimited_import.h"
 #include "reports/report_export.h"
 #include "reports/report_format_file.h"
@@ -77,6 +79,30 @@ TEST(ReportFormatFile, RefusesBrokenAndOutOfRangeFiles) {
         EXPECT_EQ(s.title, "Cellar Book");  // applied before the bad value
     }
     EXPECT_EQ(InvalidReportFileMessage("a.rpt"), "Sorry a.rpt is not a valid report file");
+}
+
+TEST(ReportFormatFile, RefusesMoreEntriesOrSectionsThanTheWindowHasAndClampsWidths) {
+    RegularReportSettings full = Unusual();
+    full.items.assign(kReportFieldCount, {22, 0, "Name"});
+    RegularReportSettings loaded;
+    EXPECT_TRUE(DecodeReportFormat(EncodeReportFormat(full), loaded));
+    full.items.push_back({3, 0, "Rating"});
+    EXPECT_FALSE(DecodeReportFormat(EncodeReportFormat(full), loaded));
+
+    RegularReportSettings sections = Unusual();
+    sections.sections.resize(kMaxColumns + 1);
+    EXPECT_FALSE(DecodeReportFormat(EncodeReportFormat(sections), loaded));
+
+    RegularReportSettings wide = Unusual();
+    wide.barWidth = 1;
+    wide.sections[1].width = 0x7fffffff;
+    wide.sections[2].width = -5;
+    ASSERT_TRUE(DecodeReportFormat(EncodeReportFormat(wide), loaded));
+    EXPECT_EQ(loaded.sections[1].width, kMaxBarPixels);
+    EXPECT_EQ(loaded.sections[2].width, 0);
+    const int paper = ColumnWidth(loaded, 1, 8640);
+    EXPECT_GT(paper, 0);
+    EXPECT_LT(paper, std::numeric_limits<int>::max() / kMaxColumns);
 }
 
 TEST(ReportExport, CsvQuotesWhatWouldBreakTheLine) {
