@@ -73,6 +73,31 @@ void BM_ShoppingListAllRecords(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cellar().records.size()));
 }
 
+// The layout's cost against what it draws, for an item list of state.range(0)
+// entries (23 is the most a format file may hold; longer lists come only from
+// code) on a cellar that fills the pages: time per drawn operation stays flat
+// when the layout is linear in its output.
+void BM_RegularReportLayoutPerDrawnOperation(benchmark::State& state) {
+    cellar();  // made outside the timing
+    RegularReportSettings s;
+    for (int i = 0; i < state.range(0); ++i) s.items.push_back({i % kReportFieldCount, 0, ""});
+    DoColumns(s, 3, 8640);
+    Measurer measurer;
+    std::size_t operations = 0;
+    int pagesMade = 0;
+    for (auto _ : state) {
+        ReportPages pages(8, 11, measurer);
+        LayoutResult result = LayOutReport(s, LayoutInput{cellar().records, cellar().labels, {}, false, "2026/12/09"}, pages);
+        benchmark::DoNotOptimize(result.exportTable.data());
+        pagesMade = pages.PageCount();
+        operations = 0;
+        for (int p = 1; p <= pagesMade; ++p) operations += pages.Page(p)->ops.size();
+    }
+    state.counters["pages"] = pagesMade;
+    state.counters["drawn"] = static_cast<double>(operations);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(operations));
+}
+
 // The least a report over the list must do: look at each record's flag and fields once.
 void BM_ReportBaselineWalk(benchmark::State& state) {
     cellar();  // made outside the timing
@@ -86,6 +111,7 @@ void BM_ReportBaselineWalk(benchmark::State& state) {
 }
 
 BENCHMARK(BM_HtmlReportSearchList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegularReportLayoutPerDrawnOperation)->Arg(5)->Arg(23)->Arg(230)->Arg(2300)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegularReportSearchedRecords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShoppingListAllRecords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportBaselineWalk)->Unit(benchmark::kMillisecond);

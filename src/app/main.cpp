@@ -11,6 +11,7 @@
 #include "widgets/app_paths.h"
 #include "widgets/qt_dialogs.h"
 #include "widgets/text_codec.h"
+#include "app/ui/program_application.h"
 #include "app/ui/program_windows.h"
 #include "editor/ui/main_window.h"
 #include "storage/database_session.h"
@@ -56,7 +57,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    QApplication app(argc, argv);
+    vorlane::ProgramApplication app(argc, argv);
     NameTheApplication();
     // No display name: Qt would append it to every caption, and a caption is
     // the database's path or "Untitled" alone.
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
 
     vorlane::AppPaths paths = vorlane::DefaultAppPaths();
     vorlane::QtDialogs dialogs;
+    app.setDialogs(&dialogs);
     vorlane::DatabaseSession session(dialogs, paths.data);
     vorlane::ProgramWindows windows(session, dialogs, paths);
     vorlane::MainWindow& view = windows.main();

@@ -1,5 +1,9 @@
 #include "reports/delimited_import.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "storage/database_file.h"
 #include "storage/new_record.h"
 
 namespace vorlane {
@@ -10,6 +14,10 @@ constexpr std::string_view kMoneyMask = "$0,000.00";
 // Starting at a field's first character: does a quote open it?
 bool OpensQuote(std::string_view text, std::size_t i) {
     return i < text.size() && text[i] == '"' && (i == 0 || text[i - 1] == ',');
+}
+
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 }  // namespace
 
@@ -123,12 +131,31 @@ ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::strin
     return r;
 }
 
-std::size_t ImportDelimited(RecordList& records, const std::vector<ReportItem>& items, std::string_view text,
-                            const std::string& today) {
-    const std::vector<std::string> lines = DelimitedLines(text);
-    records.reserve(records.size() + lines.size());
-    for (const auto& line : lines) records.push_back(ImportedRecord(items, line, today));
-    return lines.size();
+ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items, std::string_view text,
+                             const std::string& today, std::size_t maxDatabaseBytes) {
+    ImportResult result;
+    result.databaseBytes = EncodedDatabaseBytes(db);
+    RecordList added;
+    // Counted as each record is made, so that a file of a million short
+    // lines stops at the limit instead of filling the memory first.
+    for (auto& line : DelimitedLines(text)) {
+        if (IsBlank(line)) continue;
+        added.push_back(ImportedRecord(items, line, today));
+        result.databaseBytes += EncodedRecordBytes(added.back());
+        if (result.databaseBytes > maxDatabaseBytes) {
+            result.tooLarge = true;
+            return result;
+        }
+    }
+    db.records.reserve(db.records.size() + added.size());
+    std::move(added.begin(), added.end(), std::back_inserter(db.records));
+    result.added = added.size();
+    return result;
+}
+
+std::string ImportTooLargeMessage(const ImportResult& result, std::size_t maxDatabaseBytes) {
+    return "Nothing was imported: the database would take at least " + std::to_string(result.databaseBytes) +
+           " bytes, and at most " + std::to_string(maxDatabaseBytes) + " bytes can be saved and read back.";
 }
 
 }  // namespace vorlane

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "reports/regular_report.h"
+#include "storage/database.h"
+#include "storage/database_file.h"
 
 namespace vorlane {
 
@@ -29,8 +31,19 @@ struct ImportCaptions {
 ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::string& line, const std::string& today,
                           const ImportCaptions& captions = {});
 
-// Appends one record per line of text; returns how many.
-std::size_t ImportDelimited(RecordList& records, const std::vector<ReportItem>& items, std::string_view text,
-                            const std::string& today);
+struct ImportResult {
+    std::size_t added = 0;
+    // The file bytes of the database with the lines imported so far; past
+    // kMaxDatabaseBytes the import stops and adds nothing, as the file could
+    // no longer be saved and read back.
+    std::size_t databaseBytes = 0;
+    bool tooLarge = false;
+};
+
+// Appends one record per line that is not blank, all of them or none.
+ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items, std::string_view text,
+                             const std::string& today, std::size_t maxDatabaseBytes = kMaxDatabaseBytes);
+
+std::string ImportTooLargeMessage(const ImportResult& result, std::size_t maxDatabaseBytes = kMaxDatabaseBytes);
 
 }  // namespace vorlane

@@ -35,7 +35,9 @@ std::array<std::string, kReportFieldCount> HtmlReport::MenuCaptions(const LabelT
 }
 
 bool HtmlReport::Add(int entry, const std::string& caption) {
-    if (entry < 0 || entry >= kReportFieldCount || !menuEnabled_[static_cast<std::size_t>(entry)]) return false;
+    if (entry < 0 || entry >= kReportFieldCount || !menuEnabled_[static_cast<std::size_t>(entry)] ||
+        fields_.size() >= kMaxHtmlReportFields)
+        return false;
     fields_.push_back({caption, FieldCodeOfIndex(entry)});
     menuEnabled_[static_cast<std::size_t>(entry)] = false;
     return true;
@@ -140,6 +142,7 @@ bool HtmlReport::DecodeFormat(std::string_view bytes) {
             f.code = r.ReadInteger();
             // A code that names no report field would give a column of nothing.
             if (f.code < 10 || f.code > 230 || f.code % 10 != 0) throw ReadError("Invalid field code");
+            if (fields_.size() == kMaxHtmlReportFields) throw ReadError("Too many fields");
             fields_.push_back(std::move(f));
         }
         r.ReadListEnd();

@@ -36,6 +36,11 @@ struct HtmlReportTable {
     bool truncated = false;  // the row limit stopped it: warn
 };
 
+// Loading a format leaves the menu as it was, so each field can be in the
+// list twice: once from the file and once added again. A file with more
+// was not written by this window.
+constexpr std::size_t kMaxHtmlReportFields = 2 * kReportFieldCount;
+
 class HtmlReport {
 public:
     HtmlReport() { menuEnabled_.fill(true); }
@@ -44,7 +49,8 @@ public:
     bool MenuEnabled(int entry) const { return menuEnabled_.at(static_cast<std::size_t>(entry)); }
     std::array<std::string, kReportFieldCount> MenuCaptions(const LabelTable& labels, const ReportCaptions& captions) const;
 
-    // Appends (caption, code) when the entry is enabled; false otherwise.
+    // Appends (caption, code) when the entry is enabled and the list is not
+    // full; false otherwise.
     bool Add(int entry, const std::string& caption);
     // Removes list entry i when it exists.
     void Remove(int i);

@@ -33,6 +33,7 @@ public:
     LayoutResult Run() {
         pages_.SetFont(s_.titleFont);
         PrintHead();
+        inRecords_ = true;
         for (std::size_t p = 0; p < in_.records.size(); ++p) {
             c_ = 0;
             x_ = 0;
@@ -40,7 +41,7 @@ public:
             if (s_.searchedRecordsOnly && !r.OnSearchList) continue;
             ++result_.recordsLaidOut;
             PreviewRecord(&r, p);
-            if (page_ > 10) {
+            if (page_ >= kLastReportPage) {
                 result_.pageLimitReached = true;
                 break;
             }
@@ -48,6 +49,8 @@ public:
             c_ = 0;
         }
         completed_ = !result_.pageLimitReached;
+        inRecords_ = false;  // the totals follow even a cut record
+        pageFull_ = false;
         if (s_.totalsOn) {
             pages_.SetFont(s_.valueFont);
             NewLine();
@@ -101,7 +104,7 @@ private:
         if (exporting_) result_.exportTable.emplace_back();
         if (s_.itemNumbersOn) Text(record ? std::to_string(result_.recordsLaidOut) + "." : "#", 0);
         if (record) AddMoney(*record);
-        for (std::size_t i = 0; i < s_.items.size(); ++i) {
+        for (std::size_t i = 0; i < s_.items.size() && !pageFull_; ++i) {
             const int index = s_.items[i].fieldIndex;
             std::string text;
             if (!record) text = index == kRecordNumberIndex ? "Record #" : ReportFieldTitle(index, in_.labels, in_.captions);
@@ -127,9 +130,11 @@ private:
     }
 
     void Text(const std::string& text, int i) {
+        if (pageFull_) return;
         // A cell never goes past the last column (item number, one column).
         if (c_ >= columns_) {
             NewLine();
+            if (pageFull_) return;
             Indent();
         }
         pages_.SetBrush(completed_ ? kWhite : s_.columnColors[static_cast<std::size_t>(c_ % kColumnColorCount)]);
@@ -154,6 +159,10 @@ private:
         y_ += lh;
         // A head that does not fit one page must not start page after page.
         if (y_ + lh > H_ && !inHead_) {
+            if (page_ >= kLastReportPage && inRecords_) {
+                pageFull_ = true;
+                return;
+            }
             pages_.NewPage();
             ++page_;
             y_ = 0;
@@ -174,6 +183,9 @@ private:
     std::vector<int> widths_;
     int x_ = 0, y_ = 0, c_ = 0, page_ = 1;
     bool completed_ = false;
+    // The last page is full: the record being laid out is cut there.
+    bool pageFull_ = false;
+    bool inRecords_ = false;
     bool exporting_ = false;
     bool inHead_ = false;
     LayoutResult result_;
@@ -211,7 +223,9 @@ void DoColumns(RegularReportSettings& s, int columns, int printableWidth) {
 int ColumnWidth(const RegularReportSettings& s, int column, int printableWidth) {
     if (column < 0 || column >= static_cast<int>(s.sections.size()) || s.barWidth <= 0) return 0;
     const int section = std::max(0, s.sections[static_cast<std::size_t>(column)].width);
-    return RoundEven(static_cast<double>(section) / s.barWidth * printableWidth);
+    // Far wider than any paper, and nine of them still add up within an int.
+    constexpr double kWidest = 1 << 24;
+    return RoundEven(std::min(static_cast<double>(section) / s.barWidth * printableWidth, kWidest));
 }
 
 std::string SectionInches(const RegularReportSettings& s, int column, int printableWidth) {

@@ -29,6 +29,10 @@ struct ColumnSection {
 constexpr int kMaxColumns = 9;
 constexpr int kColumnColorCount = 10;
 constexpr int kDefaultBarWidth = 560;
+// The widest column bar or section a format file may bring, in pixels.
+constexpr int kMaxBarPixels = 1 << 14;
+// Records are laid out until one reaches this page; nothing goes past it.
+constexpr int kLastReportPage = 11;
 
 inline constexpr const char* kPageLimitWarningStart = "Warning ... your report contains too much data.  Only the first ";
 inline constexpr const char* kPageLimitWarningEnd = " records will be displayed.";

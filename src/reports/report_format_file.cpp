@@ -49,24 +49,29 @@ void WriteBar(ValueWriter& w, const RegularReportSettings& s) {
                                      {"Sections", PropertyValue{items}}}});
 }
 
-void ReadBar(ValueReader& r, RegularReportSettings& s) {
+// A bar has one section per column; widths stay within what a screen shows,
+// so that no width on paper overflows.
+bool ReadBar(ValueReader& r, RegularReportSettings& s) {
     Component c = ReadRootComponent(r);
     if (auto* v = c.find("Width"))
-        if (auto* n = std::get_if<std::int32_t>(&v->value)) s.barWidth = *n;
+        if (auto* n = std::get_if<std::int32_t>(&v->value)) s.barWidth = std::clamp(*n, 0, kMaxBarPixels);
     if (auto* v = c.find("Sections"))
         if (auto* items = std::get_if<CollectionItems>(&v->value)) {
+            if (items->size() > static_cast<std::size_t>(kMaxColumns)) return false;
             s.sections.clear();
             for (const auto& item : *items) {
                 ColumnSection section;
                 for (const auto& p : item) {
                     if (p.name == "Width")
-                        if (auto* n = std::get_if<std::int32_t>(&p.value.value)) section.width = *n;
+                        if (auto* n = std::get_if<std::int32_t>(&p.value.value))
+                            section.width = std::clamp(*n, 0, kMaxBarPixels);
                     if (p.name == "Text")
                         if (auto* t = std::get_if<std::string>(&p.value.value)) section.text = *t;
                 }
                 s.sections.push_back(std::move(section));
             }
         }
+    return true;
 }
 
 void WriteIndentBox(ValueWriter& w, bool checked) {
@@ -132,8 +137,8 @@ bool DecodeReportFormat(std::string_view bytes, RegularReportSettings& s) {
             *b = r.ReadBoolean();
         s.items.clear();
         const std::int32_t n = r.ReadInteger();
-        // Each entry takes at least five bytes: no count beyond the data.
-        if (n < 0 || static_cast<std::size_t>(n) > r.remaining() / 5) return false;
+        // The menu offers each field once: a longer list was not written here.
+        if (n < 0 || n > kReportFieldCount) return false;
         for (std::int32_t i = 0; i < n; ++i) {
             ReportItem item;
             item.fieldIndex = r.ReadInteger();
@@ -155,7 +160,7 @@ bool DecodeReportFormat(std::string_view bytes, RegularReportSettings& s) {
         s.bodyFont = Limited(ReadFontDialog(r, s.bodyFont), kMaxBodySize);
         s.titleFont = Limited(ReadFontDialog(r, s.titleFont), kMaxTitleSize);
         s.valueFont = Limited(ReadFontDialog(r, s.valueFont), kMaxTitleSize);
-        ReadBar(r, s);
+        if (!ReadBar(r, s)) return false;
         s.indent = ReadIndentBox(r);
         std::string columns = r.ReadString();
         long long count = 0;

@@ -230,6 +230,25 @@ MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std
     return MergeStatus::Merged;
 }
 
+std::size_t EncodedRecordBytes(const ItemRecord& record) {
+    ValueWriter w;
+    writeRecord(w, record);
+    return w.bytes().size();
+}
+
+std::size_t EncodedDatabaseBytes(const Database& db) {
+    Database head;
+    head.readPassword = db.readPassword;
+    head.savePassword = db.savePassword;
+    head.info = db.info;
+    head.notes = db.notes;
+    head.labels = db.labels;
+    head.valueTrees = db.valueTrees;
+    std::size_t bytes = EncodeDatabase(head, db.info[InfoDatabaseName]).size();
+    for (const auto& r : db.records) bytes += EncodedRecordBytes(r);
+    return bytes;
+}
+
 FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly) {
     if (path.empty()) return FileResult{false, "No file name was given."};
     std::string bytes = EncodeDatabase(db, path, searchListOnly);

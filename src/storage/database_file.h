@@ -36,6 +36,11 @@ enum class MergeStatus { Merged, Incompatible, WrongIdentification, ReadError };
 // are its records appended and its header values taken over.
 MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName);
 
+// The bytes db takes in its file, counted a record at a time: no copy of
+// the whole file is made.
+std::size_t EncodedDatabaseBytes(const Database& db);
+std::size_t EncodedRecordBytes(const ItemRecord& record);
+
 // Encodes, writes safely and confirms the written file parses.
 FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly = false);
 

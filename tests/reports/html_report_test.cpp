@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/html_report.h"
+#include "storage/value_stream.h"
 #include "storage/fields.h"
 
 namespace vorlane {
@@ -122,6 +123,26 @@ TEST(HtmlReport, FormatFileRoundTripsAndRefusesBrokenFiles) {
     HtmlReport partly;
     EXPECT_FALSE(partly.DecodeFormat(bytes.substr(0, bytes.find("TPF0"))));
     EXPECT_EQ(partly.fields(), report.fields());  // what was read stays
+}
+
+TEST(HtmlReport, FieldListHoldsEachFieldTwiceAtMost) {
+    const std::string rest = HtmlReport().EncodeFormat().substr(2);  // after the empty field list
+    auto withFields = [&](std::size_t count) {
+        ValueWriter w;
+        w.WriteListBegin();
+        for (std::size_t i = 0; i < count; ++i) {
+            w.WriteString("Name");
+            w.WriteInteger(230);
+        }
+        w.WriteListEnd();
+        return w.take() + rest;
+    };
+    HtmlReport full;
+    ASSERT_TRUE(full.DecodeFormat(withFields(kMaxHtmlReportFields)));
+    EXPECT_FALSE(full.Add(0, "Region"));  // the menu entry is enabled, the list is full
+    HtmlReport over;
+    EXPECT_FALSE(over.DecodeFormat(withFields(kMaxHtmlReportFields + 1)));
+    EXPECT_EQ(over.fields().size(), kMaxHtmlReportFields);
 }
 
 }  // namespace

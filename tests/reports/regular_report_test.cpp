@@ -145,6 +145,16 @@ TEST(RegularReportLayout, StopsOnPageElevenWithWarning) {
     EXPECT_EQ(few.pageCount, 1);
 }
 
+TEST(RegularReportLayout, ARecordLongerThanTheReportIsCutOnPageEleven) {
+    // A title line taller than a page: every line of a record starts a page.
+    RegularReportSettings s = Plain(1, 1);
+    s.items.assign(400, {10, 0, ""});
+    LaidOut run = LayOut(s, RecordList(3, Record({"wine"})));
+    EXPECT_EQ(run.pageCount, kLastReportPage);
+    EXPECT_TRUE(run.result.pageLimitReached);
+    EXPECT_EQ(run.result.recordsLaidOut, 1);
+}
+
 TEST(RegularReportLayout, PageHeadShowsTitleDateAndPageNumber) {
     RegularReportSettings s = Plain(1, 1);
     s.titleOn = s.dateOn = s.pageNumbersOn = true;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "reports/delimited_import.h"
 #include "reports/report_export.h"
 #include "reports/report_format_file.h"
@@ -79,6 +81,30 @@ TEST(ReportFormatFile, RefusesBrokenAndOutOfRangeFiles) {
     EXPECT_EQ(InvalidReportFileMessage("a.rpt"), "Sorry a.rpt is not a valid report file");
 }
 
+TEST(ReportFormatFile, RefusesMoreEntriesOrSectionsThanTheWindowHasAndClampsWidths) {
+    RegularReportSettings full = Unusual();
+    full.items.assign(kReportFieldCount, {22, 0, "Name"});
+    RegularReportSettings loaded;
+    EXPECT_TRUE(DecodeReportFormat(EncodeReportFormat(full), loaded));
+    full.items.push_back({3, 0, "Rating"});
+    EXPECT_FALSE(DecodeReportFormat(EncodeReportFormat(full), loaded));
+
+    RegularReportSettings sections = Unusual();
+    sections.sections.resize(kMaxColumns + 1);
+    EXPECT_FALSE(DecodeReportFormat(EncodeReportFormat(sections), loaded));
+
+    RegularReportSettings wide = Unusual();
+    wide.barWidth = 1;
+    wide.sections[1].width = 0x7fffffff;
+    wide.sections[2].width = -5;
+    ASSERT_TRUE(DecodeReportFormat(EncodeReportFormat(wide), loaded));
+    EXPECT_EQ(loaded.sections[1].width, kMaxBarPixels);
+    EXPECT_EQ(loaded.sections[2].width, 0);
+    const int paper = ColumnWidth(loaded, 1, 8640);
+    EXPECT_GT(paper, 0);
+    EXPECT_LT(paper, std::numeric_limits<int>::max() / kMaxColumns);
+}
+
 TEST(ReportExport, CsvQuotesWhatWouldBreakTheLine) {
     Rows rows = {{"#", "Name", "Notes"}, {"1.", "Chateau, \"Grand\"", "line\r\nbreak"}, {"2.", "", "plain"}};
     EXPECT_EQ(ExportCsv(rows), "#,Name,Notes\r\n1.,\"Chateau, \"\"Grand\"\"\",\"line\r\nbreak\"\r\n2.,\"\",plain\r\n");
@@ -114,12 +140,32 @@ TEST(DelimitedImport, NewRecordsTakeTheTokens) {
     EXPECT_EQ(r.Images[5].Title, "Untitled 6");
 }
 
+TEST(DelimitedImport, SkipsBlankLinesAndStopsBeforeTheFileLimit) {
+    const std::vector<ReportItem> name = {{22, 0, ""}};
+    Database db;
+    db.records.push_back(ImportedRecord(name, "Kept", "2026/12/09"));
+    EXPECT_EQ(ImportDelimited(db, name, "a\n\n \t\r\n\r\n\nb\n\n", "2026/12/09").added, 2u);
+    ASSERT_EQ(db.records.size(), 3u);
+    EXPECT_EQ(db.records[2].Name, "b");
+
+    // One record more than the limit leaves the database as it was.
+    const std::size_t limit = EncodedDatabaseBytes(db) + EncodedRecordBytes(db.records[2]);
+    const ImportResult refused = ImportDelimited(db, name, "c\nd\n", "2026/12/09", limit);
+    EXPECT_TRUE(refused.tooLarge);
+    EXPECT_EQ(refused.added, 0u);
+    EXPECT_EQ(db.records.size(), 3u);
+    EXPECT_GT(refused.databaseBytes, limit);
+    EXPECT_NE(ImportTooLargeMessage(refused, limit).find(std::to_string(limit) + " bytes"), std::string::npos);
+    EXPECT_FALSE(ImportDelimited(db, name, "c\n", "2026/12/09", limit).tooLarge);
+}
+
 TEST(DelimitedImport, ReadsBackWhatTheExportWrote) {
     std::vector<ReportItem> items = {{22, 0, ""}, {10, 0, ""}, {12, 0, ""}, {1, 0, ""}};
     Rows rows = {{"Chateau, \"Grand\"", "<script>alert(1)</script>", "line\r\nbreak", ""},
                  {"plain", "\"", ",", "x\ny"}};
-    RecordList records;
-    ASSERT_EQ(ImportDelimited(records, items, ExportCsv(rows), "2026/12/09"), rows.size());
+    Database db;
+    ASSERT_EQ(ImportDelimited(db, items, ExportCsv(rows), "2026/12/09").added, rows.size());
+    const RecordList& records = db.records;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(records[i].Name, rows[i][0]);
         EXPECT_EQ(records[i].Details[0], rows[i][1]);

@@ -17,7 +17,9 @@ void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
     std::string text;
     FileResult read = ReadWholeFile(arguments[2], text);
     if (!read.ok) throw FileProblem(read.error);
-    const std::size_t added = ImportDelimited(db.records, settings.items, text, TodayText());
+    const ImportResult imported = ImportDelimited(db, settings.items, text, TodayText());
+    if (imported.tooLarge) throw FileProblem(ImportTooLargeMessage(imported));
+    const std::size_t added = imported.added;
     FileResult saved = SaveDatabaseFile(db, arguments[3]);
     if (!saved.ok) throw FileProblem(saved.error);
     out << kFileImported << ": " << added << (added == 1 ? " record\n" : " records\n");

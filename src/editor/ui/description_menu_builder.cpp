@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "widgets/lazy_menu.h"
 #include "widgets/text_codec.h"
 
 namespace vorlane {
@@ -42,18 +43,36 @@ QString DescriptionMenuBuilder::shownCaption(const std::string& caption) {
 
 QMenu* DescriptionMenuBuilder::build(const DescriptionMenu& content) {
     if (!ValidField(content.field)) return nullptr;
+    // Made from no source: the next source given is new.
+    sources_[static_cast<std::size_t>(content.field - 1)] = Source{};
+    return install(content);
+}
+
+QMenu* DescriptionMenuBuilder::install(const DescriptionMenu& content) {
     auto slot = static_cast<std::size_t>(content.field - 1);
     // The old menu may be the one whose entry is being handled right now.
     if (menus_[slot]) menus_[slot]->deleteLater();
-    contents_[slot] = content;
+    auto shared = std::make_shared<const DescriptionMenu>(content);
+    contents_[slot] = shared;
     auto* menu = new QMenu(owner_);
     menu->setObjectName(QStringLiteral("DescMenu%1").arg(content.field));
-    fill(menu, content.field, contents_[slot].entries, {});
+    fill(menu, content.field, shared, shared->entries, {});
     menus_[slot] = menu;
     return menu;
 }
 
-void DescriptionMenuBuilder::fill(QMenu* menu, int field, const std::vector<DescriptionMenuEntry>& entries,
+void DescriptionMenuBuilder::setSource(int field, const std::string& label, const std::string& treeText) {
+    if (!ValidField(field)) return;
+    Source& source = sources_[static_cast<std::size_t>(field - 1)];
+    const bool built = menus_[static_cast<std::size_t>(field - 1)] || source.pending;
+    if (built && source.label == label && source.treeText == treeText) return;
+    source.label = label;
+    source.treeText = treeText;
+    source.pending = true;
+}
+
+void DescriptionMenuBuilder::fill(QMenu* menu, int field, const std::shared_ptr<const DescriptionMenu>& content,
+                                  const std::vector<DescriptionMenuEntry>& entries,
                                   const std::vector<std::size_t>& above) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const DescriptionMenuEntry& entry = entries[i];
@@ -68,21 +87,32 @@ void DescriptionMenuBuilder::fill(QMenu* menu, int field, const std::vector<Desc
             action = menu->addAction(shownCaption(entry.caption));
             connect(action, &QAction::triggered, this, [this, action] { choose(action); });
         } else {
-            QMenu* submenu = menu->addMenu(shownCaption(entry.caption));
-            action = submenu->menuAction();
+            const std::vector<DescriptionMenuEntry>* children = &entry.children;
+            auto* submenu = new LazyMenu(shownCaption(entry.caption), menu,
+                                         [this, field, content, children, position](QMenu* self) {
+                                             fill(self, field, content, *children, position);
+                                         });
+            action = menu->addMenu(submenu);
             // Opening a value's submenu chooses that value; a choice inside
             // the submenu then replaces it.
             connect(submenu, &QMenu::aboutToShow, this, [this, action] { choose(action); });
-            fill(submenu, field, entry.children, position);
         }
         action->setData(EntryData(position));
         action->setProperty(kFieldProperty, field);
     }
 }
 
-QMenu* DescriptionMenuBuilder::menu(int field) const {
-    return ValidField(field) ? menus_[static_cast<std::size_t>(field - 1)].data() : nullptr;
+QMenu* DescriptionMenuBuilder::menu(int field) {
+    if (!ValidField(field)) return nullptr;
+    Source& source = sources_[static_cast<std::size_t>(field - 1)];
+    if (source.pending) {
+        source.pending = false;
+        return install(MakeMenu(source.label, source.treeText, field));
+    }
+    return menus_[static_cast<std::size_t>(field - 1)].data();
 }
+
+QMenu* DescriptionMenuBuilder::submenu(const QAction* entry) { return LazyMenu::filledSubmenu(entry); }
 
 QPoint DescriptionMenuBuilder::popupPosition(const QWidget* edit) {
     return edit->mapToGlobal(QPoint(edit->width() / 2, edit->height()));
@@ -99,7 +129,9 @@ void DescriptionMenuBuilder::choose(QAction* action) {
 
 void DescriptionMenuBuilder::chosen(int field, const std::vector<std::size_t>& entry) {
     if (!ValidField(field)) return;
-    const DescriptionMenu& content = contents_[static_cast<std::size_t>(field - 1)];
+    const std::shared_ptr<const DescriptionMenu>& shown = contents_[static_cast<std::size_t>(field - 1)];
+    if (!shown) return;
+    const DescriptionMenu& content = *shown;
     const DescriptionMenuEntry* chosenEntry = MenuEntryAt(content, entry);
     if (!chosenEntry) return;
     switch (chosenEntry->kind) {

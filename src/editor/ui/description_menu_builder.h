@@ -1,10 +1,13 @@
 #pragma once
 // The pop-up menus of the ten description fields, built from the rules'
-// menu content. A window keeps one builder for its ten menus.
+// menu content. A window keeps one builder for its ten menus. A menu is
+// made when it is first needed after its tree or label changed, one level
+// at a time: a submenu makes its entries when it is first opened.
 
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,8 +28,13 @@ public:
 
     // Discards the old menu of content.field and builds the new one.
     QMenu* build(const DescriptionMenu& content);
-    // nullptr until the field's menu was built.
-    QMenu* menu(int field) const;
+    // The label and value tree the field's menu shows. When they differ from
+    // the last ones, the menu is made afresh the next time it is needed.
+    void setSource(int field, const std::string& label, const std::string& treeText);
+    // nullptr until the field's menu was built or given a source.
+    QMenu* menu(int field);
+    // The entry's submenu, its entries made; nullptr for an entry without one.
+    static QMenu* submenu(const QAction* entry);
 
     // Opens the field's menu with its top-left corner at the middle of the
     // bottom edge of edit (the description edit that was clicked).
@@ -47,12 +55,19 @@ signals:
     void addNewChosen(int field);
 
 private:
-    void fill(QMenu* menu, int field, const std::vector<DescriptionMenuEntry>& entries,
-              const std::vector<std::size_t>& above);
+    struct Source {
+        std::string label, treeText;
+        bool pending = false;  // given, not yet built
+    };
+    QMenu* install(const DescriptionMenu& content);
+    void fill(QMenu* menu, int field, const std::shared_ptr<const DescriptionMenu>& content,
+              const std::vector<DescriptionMenuEntry>& entries, const std::vector<std::size_t>& above);
     void chosen(int field, const std::vector<std::size_t>& entry);
 
     QWidget* owner_;
-    std::array<DescriptionMenu, 10> contents_;
+    std::array<Source, 10> sources_;
+    // Shared with the submenus still to be filled, which may outlive a rebuild.
+    std::array<std::shared_ptr<const DescriptionMenu>, 10> contents_;
     std::array<QPointer<QMenu>, 10> menus_;
 };
 

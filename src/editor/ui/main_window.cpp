@@ -118,7 +118,7 @@ void MainWindow::activated() {
         }
     }
     applyLabels();
-    buildDescriptionMenus();
+    updateDescriptionMenus();
     dirActions_->rebuildPickMenus();
     commands_.ClearClipboard();
     session_.EnsureDatabase();

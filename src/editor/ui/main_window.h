@@ -151,7 +151,8 @@ private:
     ItemRecord* currentRecord();
 
     // main_window_descriptions.cpp
-    void buildDescriptionMenus();
+    void updateDescriptionMenus();
+    void updateDescriptionMenu(int k);
     void chooseDescription(int k, const std::string& path);
     void clearDescription(int k);
     void editValueTree(int k);

@@ -21,8 +21,14 @@
 
 namespace vorlane {
 
-void MainWindow::buildDescriptionMenus() {
-    for (int k = 1; k <= kDescriptionCount; ++k) descMenus_->build(MakeMenu(session_.db(), k));
+void MainWindow::updateDescriptionMenus() {
+    for (int k = 1; k <= kDescriptionCount; ++k) updateDescriptionMenu(k);
+}
+
+void MainWindow::updateDescriptionMenu(int k) {
+    const Database& db = session_.db();
+    descMenus_->setSource(k, db.labels[static_cast<std::size_t>(DescriptionLabel(k))],
+                          db.valueTrees[static_cast<std::size_t>(k - 1)]);
 }
 
 namespace {
@@ -93,7 +99,7 @@ void MainWindow::editValueTree(int k) {
         connect(&editor, &ValueTreeEditor::currentValueChanged, this, &MainWindow::showFullDescription);
         editor.exec();
     });
-    descMenus_->build(MakeMenu(session_.db(), k));
+    updateDescriptionMenu(k);
     // The whole path until the record is shown again.
     showFullDescription(k);
     recordName_->setFocus();

@@ -431,7 +431,11 @@ void RegularReportWindow::importRecords() {
         context_.dialogs.Error(read.error);
         return;
     }
-    ImportDelimited(context_.session.records(), box_.settings.items, text, TodayText());
+    const ImportResult imported = ImportDelimited(context_.session.db(), box_.settings.items, text, TodayText());
+    if (imported.tooLarge) {
+        context_.dialogs.Error(ImportTooLargeMessage(imported));
+        return;
+    }
     context_.session.recordListChanged = true;
     context_.dialogs.Information(kFileImported);
     enableScreen();

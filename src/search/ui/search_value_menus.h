@@ -1,10 +1,13 @@
 #pragma once
 // The ten description value pop-up menus of the search window, built from
 // the rules' menu content. Every entry carries the value path it stands for.
+// A menu is made when it is first needed after its tree changed, one level
+// at a time: a submenu makes its entries when it is first opened.
 
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "search/value_menu.h"
@@ -21,10 +24,13 @@ public:
     // The menus belong to owner.
     explicit SearchValueMenus(QWidget* owner);
 
-    // Replaces all ten menus.
-    void rebuild(const std::array<ValueMenu, kDescriptionCount>& menus);
-    // Description field 1 ... 10; nullptr before the first build.
-    QMenu* menu(int field) const;
+    // The value trees (text form) the menus show; a menu whose tree differs
+    // from the last one given is made afresh the next time it is needed.
+    void setTrees(const std::array<std::string, kDescriptionCount>& trees);
+    // Description field 1 ... 10; nullptr before trees were given.
+    QMenu* menu(int field);
+    // The entry's submenu, its entries made; nullptr for an entry without one.
+    static QMenu* submenu(const QAction* entry);
 
     // A caption as shown: '&' stays a plain character, a tab does not split it.
     static QString shownCaption(const std::string& caption);
@@ -36,9 +42,12 @@ signals:
     void valueChosen(const std::string& value);
 
 private:
-    void fill(QMenu* menu, const ValueMenu& entries);
+    void fill(QMenu* menu, const std::shared_ptr<const ValueMenu>& content, const ValueMenu& entries);
 
     QWidget* owner_;
+    std::array<std::string, kDescriptionCount> trees_;
+    std::array<bool, kDescriptionCount> given_{};
+    std::array<bool, kDescriptionCount> pending_{};  // given, not yet built
     std::array<QPointer<QMenu>, kDescriptionCount> menus_;
 };
 

@@ -129,7 +129,7 @@ void SearchWindow::buildMenus() {
 
     valueMenus_ = new SearchValueMenus(this);
     connect(valueMenus_, &SearchValueMenus::valueChosen, this, &SearchWindow::valueChosen);
-    valueMenus_->rebuild(BuildValueMenus(session_.db()));
+    valueMenus_->setTrees(session_.db().valueTrees);
 
     extractMenu_ = new QMenu(this);
     extractMenu_->setObjectName(QStringLiteral("ExtractMenu"));
@@ -266,7 +266,7 @@ QPushButton* SearchWindow::button(const QString& caption) const {
     return nullptr;
 }
 
-QMenu* SearchWindow::valueMenu(int descriptionField) const { return valueMenus_->menu(descriptionField); }
+QMenu* SearchWindow::valueMenu(int descriptionField) { return valueMenus_->menu(descriptionField); }
 
 // ---- showing, becoming active and leaving ----
 
@@ -295,9 +295,9 @@ void SearchWindow::activated() {
     Busy busy(this);
     rangeHigh_->setMaximum(std::max<int>(1, static_cast<int>(session_.records().size())));
     // The main window never clears the flag: the value trees may have been
-    // edited as well, so the menus are built afresh each time.
+    // edited as well; a menu is made afresh only when its tree changed.
     if (session_.recordListChanged) {
-        valueMenus_->rebuild(BuildValueMenus(session_.db()));
+        valueMenus_->setTrees(session_.db().valueTrees);
         setExtractEnabled(false);
     }
     rebuildFieldMenu();

@@ -69,7 +69,7 @@ public:
     QMenu* statusMenu() const { return statusMenu_; }
     QMenu* extractMenu() const { return extractMenu_; }
     QMenu* printMenu() const { return printMenu_; }
-    QMenu* valueMenu(int descriptionField) const;
+    QMenu* valueMenu(int descriptionField);
     TermGrid* grid() const { return grid_; }
     QProgressBar* progressBar() const { return progress_; }
     QSpinBox* rangeLow() const { return rangeLow_; }

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QStandardPaths>
 #include <cstdio>
+
+#include "app/ui/program_application.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(QuietHandler);
     QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
+    // The program's own application, so that events reach the windows as in the program.
+    vorlane::ProgramApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VorlaneTest"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

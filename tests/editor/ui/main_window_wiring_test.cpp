@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -49,7 +50,7 @@ protected:
         if (!menu) return nullptr;
         for (QAction* a : menu->actions()) {
             if (a->text() == caption) return a;
-            if (QAction* inner = entry(a->menu(), caption)) return inner;
+            if (QAction* inner = entry(DescriptionMenuBuilder::submenu(a), caption)) return inner;
         }
         return nullptr;
     }
@@ -122,6 +123,26 @@ TEST_F(WiringTest, APressOnADescriptionOpensItsMenuUnlessTheRecordIsReadOnly) {
     EXPECT_TRUE(menu(2)->isVisible());
     EXPECT_FALSE(menu(1)->isVisible());
     menu(2)->close();
+}
+
+TEST_F(WiringTest, ReturningKeepsTheMenusWhoseTreesAreUnchangedAndSubmenusWaitUntilOpened) {
+    startWith(Cellar({"One"}));
+    QPointer<QMenu> kept = menu(1);
+    QMenu* grape = nullptr;
+    for (QAction* a : kept->actions())
+        if (a->text() == "Grape") grape = a->menu();
+    ASSERT_NE(grape, nullptr);
+    EXPECT_TRUE(grape->actions().isEmpty());
+
+    Deactivate();
+    Activate();
+    EXPECT_EQ(menu(1), kept.data());
+
+    session->db().valueTrees[0] += "Rose\r\n";
+    Deactivate();
+    Activate();
+    EXPECT_NE(menu(1), kept.data());
+    EXPECT_NE(entry(menu(1), "Rose"), nullptr);
 }
 
 TEST_F(WiringTest, AddNewOpensTheTreeEditorAndTheInsertedValueBecomesTheRecords) {

@@ -309,11 +309,11 @@ TEST(DescriptionMenuBuilderTest, BuildsEveryLevelWithPlainCaptions) {
     EXPECT_EQ(builder.menu(1), menu);
     EXPECT_EQ(builder.menu(2), nullptr);
     EXPECT_EQ(Captions(menu), (QStringList{"ADD NEW REGION CATEGORY", "CLEAR FIELD", "-", "France", "Salt && Pepper"}));
-    QMenu* france = menu->actions()[3]->menu();
+    QMenu* france = DescriptionMenuBuilder::submenu(menu->actions()[3]);
     ASSERT_NE(france, nullptr);
-    QMenu* bordeaux = france->actions()[0]->menu();
+    QMenu* bordeaux = DescriptionMenuBuilder::submenu(france->actions()[0]);
     ASSERT_NE(bordeaux, nullptr);
-    QMenu* medoc = bordeaux->actions()[0]->menu();
+    QMenu* medoc = DescriptionMenuBuilder::submenu(bordeaux->actions()[0]);
     ASSERT_NE(medoc, nullptr);
     EXPECT_EQ(Captions(medoc), (QStringList{"Pauillac", "Margaux"}));
     EXPECT_EQ(bordeaux->actions()[0]->text(), QStringLiteral("M\u00e9doc"));
@@ -332,7 +332,8 @@ TEST(DescriptionMenuBuilderTest, ChoicesBecomeValuePathsAndCommands) {
     QObject::connect(&builder, &DescriptionMenuBuilder::valueChosen,
                      [&](int field, const std::string& path) { chosen.emplace_back(field, path); });
 
-    QMenu* medoc = menu->actions()[3]->menu()->actions()[0]->menu()->actions()[0]->menu();
+    auto open = [](QMenu* m, int i) { return DescriptionMenuBuilder::submenu(m->actions()[i]); };
+    QMenu* medoc = open(open(open(menu, 3), 0), 0);
     medoc->actions()[1]->trigger();
     menu->actions()[4]->trigger();
     // Opening a submenu chooses its value.

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "search/ui/search_value_menus.h"
 #include "search/ui/term_grid.h"
 #include "storage/new_record.h"
 
@@ -99,7 +100,7 @@ QAction* SearchWindowTest::Entry(QMenu* menu, const QString& text) const {
     if (!menu) return nullptr;
     for (QAction* action : menu->actions()) {
         if (action->text() == text) return action;
-        if (QAction* inner = Entry(action->menu(), text)) return inner;
+        if (QAction* inner = Entry(SearchValueMenus::submenu(action), text)) return inner;
     }
     return nullptr;
 }

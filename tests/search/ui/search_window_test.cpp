@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 
 #include "widgets/help_window.h"
 #include "search/saved_search_file.h"
+#include "search/ui/search_value_menus.h"
 #include "search/ui/search_window_fixture.h"
 #include "search/ui/term_grid.h"
 #include "search/ui/record_range_dialog.h"
@@ -223,7 +225,7 @@ TEST_F(SearchWindowFlow, MenuEntriesShowAmpersandsAsTheyAreAndValueMenusListEach
     EXPECT_EQ(top, (QStringList{"Italy", "France"}));
     QAction* france = Entry(window().valueMenu(1), QStringLiteral("France"));
     QStringList below;
-    for (QAction* action : france->menu()->actions()) below << action->text();
+    for (QAction* action : SearchValueMenus::submenu(france)->actions()) below << action->text();
     EXPECT_EQ(below, (QStringList{"Burgundy", "Bordeaux"}));
 }
 
@@ -248,6 +250,19 @@ TEST_F(SearchWindowFlow, TheMainWindowsCaptionsNameTheFieldsAndStatusValues) {
     window().grid()->item(1, kValue)->setText(QStringLiteral("PAU"));
     Click(QStringLiteral("Search"));
     EXPECT_EQ(listedNames(), (std::vector<std::string>{"Pauillac"}));
+}
+
+TEST_F(SearchWindowFlow, ValueMenusStayWhileTheirTreesAreUnchangedAndSubmenusWaitUntilOpened) {
+    Activate();
+    QPointer<QMenu> kept = window().valueMenu(1);
+    QAction* france = Entry(kept, QStringLiteral("France"));
+    ASSERT_NE(france, nullptr);
+    ASSERT_NE(france->menu(), nullptr);
+    EXPECT_TRUE(france->menu()->actions().isEmpty());
+    Deactivate();
+    session->recordListChanged = true;
+    Activate();
+    EXPECT_EQ(window().valueMenu(1), kept.data());
 }
 
 TEST_F(SearchWindowFlow, ValueMenusAreRebuiltWhenTheWindowBecomesActiveAgain) {
