@@ -38,7 +38,7 @@ inline constexpr IntegerSetting kAlbumWidth{"AlbumW:", "AlbumW:", 518};
 inline constexpr IntegerSetting kAlbumHeight{"AlbumH:", "AlbumH:", 437};
 inline constexpr IntegerSetting kGraphWidth{"GraphW:", "GraphW:", 611};
 inline constexpr IntegerSetting kGraphHeight{"GraphH:", "GraphH:", 414};
-// The drinking window: not among the original program's keys, named alike.
+// The drinking window's size, named like the other windows' keys.
 inline constexpr IntegerSetting kDrinkingWidth{"DrinkW:", "DrinkW:", 960};
 inline constexpr IntegerSetting kDrinkingHeight{"DrinkH:", "DrinkH:", 760};
 inline constexpr IntegerSetting kReportWidth{"ReportW:", "ReportW:", 599};
