@@ -1,11 +1,11 @@
 #include "reports/delimited_import.h"
 
 #include "storage/new_record.h"
+#include "storage/number_text.h"
 
 namespace vorlane {
 
 namespace {
-constexpr std::string_view kMoneyMask = "$0,000.00";
 
 // Starting at a field's first character: does a quote open it?
 bool OpensQuote(std::string_view text, std::size_t i) {
@@ -107,9 +107,9 @@ ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::strin
         if (index >= 0 && index < kDescriptionCount) {
             r.Descriptions[static_cast<std::size_t>(index)] = token;
         } else if (index == 11 || index == 18) {
-            std::string mask(kMoneyMask);
-            r.Details[static_cast<std::size_t>(index - 10)] =
-                token.size() >= mask.size() ? token : mask.replace(mask.size() - token.size(), token.size(), token);
+            const std::optional<double> amount = ParseNumberText(token);
+            std::string money = amount ? MoneyText(*amount) : std::string();
+            r.Details[static_cast<std::size_t>(index - 10)] = money.empty() ? token : std::move(money);
         } else if (index >= 10 && index < 20) {
             r.Details[static_cast<std::size_t>(index - 10)] = token;
         } else if (index == kStatusIndex) {
@@ -123,12 +123,18 @@ ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::strin
     return r;
 }
 
-std::size_t ImportDelimited(RecordList& records, const std::vector<ReportItem>& items, std::string_view text,
-                            const std::string& today) {
-    const std::vector<std::string> lines = DelimitedLines(text);
+DelimitedImportResult ImportDelimited(RecordList& records, const std::vector<ReportItem>& items,
+                                      std::string_view bytes, const std::string& today) {
+    OutsideText text = ReadOutsideText(bytes);
+    const std::vector<std::string> lines = DelimitedLines(text.text);
     records.reserve(records.size() + lines.size());
     for (const auto& line : lines) records.push_back(ImportedRecord(items, line, today));
-    return lines.size();
+    return {lines.size(), text.replaced, std::move(text.replacedLines)};
+}
+
+std::string ImportedMessage(const DelimitedImportResult& result) {
+    const std::string detail = ReplacedCharactersMessage(result.replacedLines);
+    return detail.empty() ? std::string(kFileImported) : std::string(kFileImported) + "\n\n" + detail + ".";
 }
 
 }  // namespace vorlane

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "reports/regular_report.h"
+#include "storage/outside_text.h"
 
 namespace vorlane {
 
@@ -29,8 +30,18 @@ struct ImportCaptions {
 ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::string& line, const std::string& today,
                           const ImportCaptions& captions = {});
 
-// Appends one record per line of text; returns how many.
-std::size_t ImportDelimited(RecordList& records, const std::vector<ReportItem>& items, std::string_view text,
-                            const std::string& today);
+struct DelimitedImportResult {
+    std::size_t added = 0;
+    std::size_t replaced = 0;  // characters Windows-1252 cannot hold
+    std::vector<ReplacedOnLine> replacedLines;
+};
+
+// Appends one record per line of the file's bytes, read as UTF-8 or
+// Windows-1252 (the import's own export has a byte-order mark).
+DelimitedImportResult ImportDelimited(RecordList& records, const std::vector<ReportItem>& items,
+                                      std::string_view bytes, const std::string& today);
+
+// "File Imported", followed by which characters had to be replaced.
+std::string ImportedMessage(const DelimitedImportResult& result);
 
 }  // namespace vorlane

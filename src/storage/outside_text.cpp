@@ -112,19 +112,18 @@ OutsideText ReadOutsideText(std::string_view bytes) {
     return out;
 }
 
-std::string ReplacedCharactersMessage(const OutsideText& text) {
-    if (text.replaced == 0) return {};
+std::string ReplacedCharactersMessage(const std::vector<ReplacedOnLine>& lines) {
+    if (lines.empty()) return {};
+    std::size_t replaced = 0;
+    for (const auto& l : lines) replaced += l.count;
     constexpr std::size_t kNamedLines = 10;
-    std::string message = std::to_string(text.replaced) +
-                          (text.replaced == 1 ? " character" : " characters") +
-                          " replaced by the nearest letter on " +
-                          (text.replacedLines.size() == 1 ? "line " : "lines ");
-    for (std::size_t i = 0; i < text.replacedLines.size() && i < kNamedLines; ++i) {
+    std::string message = std::to_string(replaced) + (replaced == 1 ? " character" : " characters") +
+                          " replaced by the nearest letter on " + (lines.size() == 1 ? "line " : "lines ");
+    for (std::size_t i = 0; i < lines.size() && i < kNamedLines; ++i) {
         if (i > 0) message += ", ";
-        message += std::to_string(text.replacedLines[i].line);
+        message += std::to_string(lines[i].line);
     }
-    if (text.replacedLines.size() > kNamedLines)
-        message += " and " + std::to_string(text.replacedLines.size() - kNamedLines) + " more";
+    if (lines.size() > kNamedLines) message += " and " + std::to_string(lines.size() - kNamedLines) + " more";
     return message;
 }
 

@@ -32,7 +32,7 @@ OutsideText ReadOutsideText(std::string_view bytes);
 
 // "12 characters replaced on lines 3, 7, 9" ... with at most a few lines
 // named; empty when nothing was replaced.
-std::string ReplacedCharactersMessage(const OutsideText& text);
+std::string ReplacedCharactersMessage(const std::vector<ReplacedOnLine>& lines);
 
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 

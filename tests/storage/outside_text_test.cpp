@@ -40,8 +40,8 @@ TEST(OutsideText, CountsReplacedCharactersPerLine) {
     EXPECT_EQ(out.replacedLines[0].count, 1u);
     EXPECT_EQ(out.replacedLines[1].line, 4u);
     EXPECT_EQ(out.replacedLines[1].count, 2u);
-    EXPECT_EQ(ReplacedCharactersMessage(out), "3 characters replaced by the nearest letter on lines 2, 4");
-    EXPECT_EQ(ReplacedCharactersMessage(ReadOutsideText("none")), "");
+    EXPECT_EQ(ReplacedCharactersMessage(out.replacedLines), "3 characters replaced by the nearest letter on lines 2, 4");
+    EXPECT_EQ(ReplacedCharactersMessage(ReadOutsideText("none").replacedLines), "");
 }
 
 TEST(OutsideText, WritesUtf8WithMarkThatReadsBack) {

@@ -17,9 +17,11 @@ void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
     std::string text;
     FileResult read = ReadWholeFile(arguments[2], text);
     if (!read.ok) throw FileProblem(read.error);
-    const std::size_t added = ImportDelimited(db.records, settings.items, text, TodayText());
+    const DelimitedImportResult result = ImportDelimited(db.records, settings.items, text, TodayText());
+    const std::size_t added = result.added;
     FileResult saved = SaveDatabaseFile(db, arguments[3]);
     if (!saved.ok) throw FileProblem(saved.error);
+    if (result.replaced > 0) Warnings() << arguments[2] << ": " << ReplacedCharactersMessage(result.replacedLines) << '\n';
     out << kFileImported << ": " << added << (added == 1 ? " record\n" : " records\n");
 }
 
