@@ -1,5 +1,6 @@
 #include "exchange/cellar_import.h"
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <unordered_set>
@@ -293,6 +294,9 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
         report.cancelled = true;
         return report;
     }
+
+    std::stable_sort(report.notes.begin(), report.notes.end(),
+                     [](const ConversionNote& a, const ConversionNote& b) { return a.line < b.line; });
 
     // Nothing failed: the database takes it all at once.
     db.labels = labels;

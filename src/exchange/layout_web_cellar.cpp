@@ -94,7 +94,7 @@ public:
             const std::string text = get(column);
             detail(d, Money(text, currency, context));
         }
-        if (has("PurchaseDate")) {
+        {
             const std::string text = get("PurchaseDate");
             std::string date = DateFromOutside(text);
             if (date.empty() && !text.empty()) context.Note("purchase date \"" + text + "\" not read; left empty");
