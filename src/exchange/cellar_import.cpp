@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
+#include <unordered_map>
 #include <random>
 #include <unordered_set>
 
@@ -28,36 +30,73 @@ std::vector<std::string> SplitPath(std::string_view path) {
     return parts;
 }
 
-// Puts path (value first) into tree, reusing a node whose text matches when
-// case and accents are ignored; returns the path as the tree now spells it.
-std::string AddPath(ValueTree& tree, std::string_view path) {
-    std::vector<std::string> parts = SplitPath(path);
-    std::vector<std::string> spelled;
-    std::vector<TreeItem>* level = &tree;
-    for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
-        if (it->empty()) continue;
-        const std::string folded = FoldForMatch(*it);
-        TreeItem* found = nullptr;
-        for (TreeItem& item : *level)
-            if (FoldForMatch(item.text) == folded) {
-                found = &item;
-                break;
+// A value tree with each level's children findable by their folded text, so
+// that adding many paths costs no scan of long levels.
+class TreeIndex {
+public:
+    explicit TreeIndex(const ValueTree& tree) { Add(0, tree); }
+
+    // Puts path (value first) in, reusing a node whose text matches when case
+    // and accents are ignored; returns the path as the tree spells it.
+    std::string AddPath(std::string_view path) {
+        const std::vector<std::string> parts = SplitPath(path);
+        std::vector<std::size_t> chain;
+        std::size_t at = 0;
+        for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
+            if (it->empty()) continue;
+            if (chain.size() + 1 >= static_cast<std::size_t>(kMaxTreeDepth)) break;
+            std::string folded = FoldForMatch(*it);
+            auto found = nodes_[at].byFold.find(folded);
+            std::size_t child;
+            if (found != nodes_[at].byFold.end()) {
+                child = found->second;
+            } else {
+                child = NewNode(at, *it);
+                nodes_[at].byFold.emplace(std::move(folded), child);
             }
-        if (!found) {
-            level->push_back(TreeItem{*it, {}});
-            found = &level->back();
+            chain.push_back(child);
+            at = child;
         }
-        spelled.push_back(found->text);
-        level = &found->children;
-        if (spelled.size() >= static_cast<std::size_t>(kMaxTreeDepth) - 1) break;
+        std::string out;
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+            if (!out.empty()) out += kPathSeparator;
+            out += nodes_[*it].text;
+        }
+        return out;
     }
-    std::string out;
-    for (auto it = spelled.rbegin(); it != spelled.rend(); ++it) {
-        if (!out.empty()) out += kPathSeparator;
-        out += *it;
+
+    ValueTree Tree() const { return Children(0); }
+
+private:
+    struct Node {
+        std::string text;
+        std::vector<std::size_t> children;
+        std::unordered_map<std::string, std::size_t> byFold;  // the first of equal texts
+    };
+
+    std::size_t NewNode(std::size_t parent, const std::string& text) {
+        nodes_.push_back(Node{text, {}, {}});
+        nodes_[parent].children.push_back(nodes_.size() - 1);
+        return nodes_.size() - 1;
     }
-    return out;
-}
+
+    void Add(std::size_t parent, const std::vector<TreeItem>& items) {
+        for (const TreeItem& item : items) {
+            const std::size_t n = NewNode(parent, item.text);
+            nodes_[parent].byFold.emplace(FoldForMatch(item.text), n);
+            Add(n, item.children);
+        }
+    }
+
+    ValueTree Children(std::size_t n) const {
+        ValueTree out;
+        out.reserve(nodes_[n].children.size());
+        for (std::size_t c : nodes_[n].children) out.push_back(TreeItem{nodes_[c].text, Children(c)});
+        return out;
+    }
+
+    std::vector<Node> nodes_ = {Node{}};
+};
 
 std::string DuplicateKey(const std::string& name, const std::string& vintage, const std::string& size) {
     return FoldForMatch(name) + '\x1F' + FoldForMatch(vintage) + '\x1F' + FoldForMatch(size);
@@ -211,8 +250,8 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
                                            "\" (every detail is labelled or in use): those columns were left out."});
     }
     std::array<ValueTree, kDescriptionCount> trees;
-    std::array<bool, kDescriptionCount> treeChanged{};
     for (std::size_t k = 0; k < trees.size(); ++k) trees[k] = ParseTreeText(db.valueTrees[k]);
+    std::array<std::unique_ptr<TreeIndex>, kDescriptionCount> indexes;  // made when a tree gets a path
 
     for (const auto& l : text.replacedLines)
         report.notes.push_back({l.line, std::to_string(l.count) + (l.count == 1 ? " character" : " characters") +
@@ -265,8 +304,8 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
         r.Details = row.details;
         for (std::size_t k = 0; k < row.paths.size(); ++k) {
             if (row.paths[k].empty()) continue;
-            r.Descriptions[k] = AddPath(trees[k], row.paths[k]);
-            treeChanged[k] = true;
+            if (!indexes[k]) indexes[k] = std::make_unique<TreeIndex>(trees[k]);
+            r.Descriptions[k] = indexes[k]->AddPath(row.paths[k]);
         }
         if (drinkDetails[0] >= 0 && !row.drinkFrom.empty()) r.Details[static_cast<std::size_t>(drinkDetails[0])] = row.drinkFrom;
         if (drinkDetails[1] >= 0 && !row.drinkTo.empty()) r.Details[static_cast<std::size_t>(drinkDetails[1])] = row.drinkTo;
@@ -301,7 +340,7 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
     // Nothing failed: the database takes it all at once.
     db.labels = labels;
     for (std::size_t k = 0; k < trees.size(); ++k)
-        if (treeChanged[k]) db.valueTrees[k] = TreeToText(trees[k]);
+        if (indexes[k]) db.valueTrees[k] = TreeToText(indexes[k]->Tree());
     for (auto& r : db.records) r.OnSearchList = false;
     report.imported = added.size();
     db.records.reserve(db.records.size() + added.size());

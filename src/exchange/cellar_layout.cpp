@@ -69,9 +69,18 @@ std::string ScoreBand(const ValueTree* ratingTree, double score) {
 }
 
 int ColumnOf(const std::vector<std::string>& header, std::string_view name) {
-    const std::string folded = FoldForMatch(name);
-    for (std::size_t i = 0; i < header.size(); ++i)
-        if (FoldForMatch(header[i]) == folded) return static_cast<int>(i);
+    // Every row asks about the same header: its folded names are kept.
+    thread_local const std::vector<std::string>* lastHeader = nullptr;
+    thread_local std::vector<std::string> lastNames, folded;
+    if (lastHeader != &header || lastNames != header) {
+        lastHeader = &header;
+        lastNames = header;
+        folded.clear();
+        for (const auto& h : header) folded.push_back(FoldForMatch(h));
+    }
+    const std::string wanted = FoldForMatch(name);
+    for (std::size_t i = 0; i < folded.size(); ++i)
+        if (folded[i] == wanted) return static_cast<int>(i);
     return -1;
 }
 
