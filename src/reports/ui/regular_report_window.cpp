@@ -431,9 +431,10 @@ void RegularReportWindow::importRecords() {
         context_.dialogs.Error(read.error);
         return;
     }
-    ImportDelimited(context_.session.records(), box_.settings.items, text, TodayText());
+    const DelimitedImportResult result =
+        ImportDelimited(context_.session.records(), box_.settings.items, text, TodayText());
     context_.session.recordListChanged = true;
-    context_.dialogs.Information(kFileImported);
+    context_.dialogs.Information(ImportedMessage(result));
     enableScreen();
 }
 
