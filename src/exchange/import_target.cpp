@@ -80,4 +80,37 @@ std::optional<ImportTarget> TargetNamed(std::string_view name, const LabelTable&
     return std::nullopt;
 }
 
+namespace {
+std::string TargetCode(const ImportTarget& t) { return std::to_string(t.kind) + "." + std::to_string(t.index); }
+}  // namespace
+
+std::string EncodeColumnChoices(const std::vector<std::string>& header, const std::vector<ImportTarget>& targets) {
+    std::string out;
+    for (std::size_t c = 0; c < header.size() && c < targets.size(); ++c) {
+        if (header[c].find_first_of("=|") != std::string::npos) continue;
+        if (!out.empty()) out.push_back('|');
+        out += header[c] + "=" + TargetCode(targets[c]);
+    }
+    return out;
+}
+
+void ApplyColumnChoices(std::string_view text, const std::vector<std::string>& header,
+                        std::vector<ImportTarget>& targets) {
+    const std::vector<ImportTarget> all = AllImportTargets();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('|', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view entry = text.substr(start, end - start);
+        start = end + 1;
+        const std::size_t eq = entry.find('=');
+        if (eq == std::string_view::npos) continue;
+        for (std::size_t c = 0; c < header.size() && c < targets.size(); ++c) {
+            if (header[c] != entry.substr(0, eq)) continue;
+            for (const ImportTarget& t : all)
+                if (TargetCode(t) == entry.substr(eq + 1)) targets[c] = t;
+        }
+    }
+}
+
 }  // namespace vorlane

@@ -30,6 +30,12 @@ std::string TargetName(const ImportTarget& target, const LabelTable& labels);
 // The target named name (a label, a fixed caption), case and accents ignored.
 std::optional<ImportTarget> TargetNamed(std::string_view name, const LabelTable& labels);
 
+// The person's column choices as one settings text ("Size=Detail 4|Wine=Name"),
+// and back onto targets for the columns of header that it names.
+std::string EncodeColumnChoices(const std::vector<std::string>& header, const std::vector<ImportTarget>& targets);
+void ApplyColumnChoices(std::string_view text, const std::vector<std::string>& header,
+                        std::vector<ImportTarget>& targets);
+
 // Windows-1252 text folded for matching: lower case, accents off, blanks trimmed.
 std::string FoldForMatch(std::string_view text);
 

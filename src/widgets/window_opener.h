@@ -12,6 +12,7 @@ class Dialogs;
 enum class ProgramWindow {
     Main, Search, Spreadsheet, Album, Graph, HtmlReport, RegularReport, ShoppingList,
     Calculator, Calendar, CdPlayer,
+    CellarImport, CellarExport,  // bringing a cellar in from another program, and every record out
 };
 
 class WindowOpener {

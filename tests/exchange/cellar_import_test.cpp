@@ -165,5 +165,17 @@ TEST(CellarImport, ExportOfTheSampleCellarImportsBackTheSame) {
     EXPECT_EQ(ExportAllRecords(back), csv);
 }
 
+TEST(CellarImport, ColumnChoicesSurviveTheSettingsText) {
+    const std::vector<std::string> header = {"Wine", "Size", "odd=name"};
+    const std::vector<ImportTarget> chosen = {{ImportTarget::Name, 0}, {ImportTarget::Detail, 7}, {ImportTarget::Links, 0}};
+    std::vector<ImportTarget> targets(3), otherOrder(2);
+    ApplyColumnChoices(EncodeColumnChoices(header, chosen), header, targets);
+    EXPECT_EQ(targets[0], chosen[0]);
+    EXPECT_EQ(targets[1], chosen[1]);
+    EXPECT_EQ(targets[2], ImportTarget{});  // a name the text cannot hold is not kept
+    ApplyColumnChoices(EncodeColumnChoices(header, chosen), {"Size", "Wine"}, otherOrder);
+    EXPECT_EQ(otherOrder[0], chosen[1]);
+}
+
 }  // namespace
 }  // namespace vorlane
