@@ -102,7 +102,7 @@ QWizardPage* CellarImportWizard::makeDestinationPage() {
     page->setTitle(QStringLiteral("Where the records go"));
     auto* layout = new QVBoxLayout(page);
     openDatabase_ = new QRadioButton(QStringLiteral("Add them to the &open database"));
-    newDatabase_ = new QRadioButton(QStringLiteral("Make a &new database file:"));
+    newDatabase_ = new QRadioButton(QStringLiteral("Make a ne&w database file:"));
     openDatabase_->setChecked(true);
     newFileEdit_ = new QLineEdit;
     newFileEdit_->setObjectName(QStringLiteral("NewDatabaseFile"));
