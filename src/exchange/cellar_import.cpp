@@ -270,6 +270,9 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
     const std::size_t total = text.rows.size() > firstRow ? text.rows.size() - firstRow : 0;
     added.reserve(total);
     std::vector<ConversionNote> rowNotes;
+    std::unordered_map<std::string, int> columns;
+    for (std::size_t c = 0; c < plan.header.size(); ++c)
+        columns.emplace(FoldForMatch(plan.header[c]), static_cast<int>(c));
     for (std::size_t n = firstRow; n < text.rows.size(); ++n) {
         if (progress && (n - firstRow) % kProgressStep == 0 && !progress(n - firstRow, total)) {
             report = {};
@@ -284,7 +287,7 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
             continue;
         }
         rowNotes.clear();
-        RowContext context{source.line, &trees[3], &rowNotes, &defaults};
+        RowContext context{source.line, &trees[3], &rowNotes, &defaults, &columns};
         ImportedRow row;
         plan.layout->Convert(plan.header, source.fields, onDefault, context, row);
         for (std::size_t c = 0; c < source.fields.size(); ++c)

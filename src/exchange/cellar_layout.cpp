@@ -69,19 +69,15 @@ std::string ScoreBand(const ValueTree* ratingTree, double score) {
 }
 
 int ColumnOf(const std::vector<std::string>& header, std::string_view name) {
-    // Every row asks about the same header: its folded names are kept.
-    thread_local const std::vector<std::string>* lastHeader = nullptr;
-    thread_local std::vector<std::string> lastNames, folded;
-    if (lastHeader != &header || lastNames != header) {
-        lastHeader = &header;
-        lastNames = header;
-        folded.clear();
-        for (const auto& h : header) folded.push_back(FoldForMatch(h));
-    }
     const std::string wanted = FoldForMatch(name);
-    for (std::size_t i = 0; i < folded.size(); ++i)
-        if (folded[i] == wanted) return static_cast<int>(i);
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (FoldForMatch(header[i]) == wanted) return static_cast<int>(i);
     return -1;
+}
+
+int RowContext::Column(std::string_view name) const {
+    const auto found = columns->find(FoldForMatch(name));
+    return found == columns->end() ? -1 : found->second;
 }
 
 std::string DateFromOutside(std::string_view text) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "exchange/import_target.h"
@@ -38,7 +40,10 @@ struct RowContext {
     const ValueTree* ratingTree = nullptr;  // description 4's tree, for score bands
     std::vector<ConversionNote>* notes = nullptr;
     const std::vector<ImportTarget>* defaults = nullptr;  // the layout's target of each column
+    const std::unordered_map<std::string, int>* columns = nullptr;  // folded column name -> index
     void Note(std::string text) const { notes->push_back({line, std::move(text)}); }
+    // The column named name (case and accents ignored), or -1.
+    int Column(std::string_view name) const;
 };
 
 class CellarLayout {

@@ -46,10 +46,10 @@ public:
         return out;
     }
 
-    void Convert(const std::vector<std::string>& header, const std::vector<std::string>& fields,
+    void Convert(const std::vector<std::string>&, const std::vector<std::string>& fields,
                  const std::vector<bool>& onDefault, const RowContext& context, ImportedRow& row) const override {
         auto get = [&](std::string_view name) -> std::string {
-            const int c = ColumnOf(header, name);
+            const int c = context.Column(name);
             return c >= 0 && onDefault[static_cast<std::size_t>(c)] ? fields[static_cast<std::size_t>(c)] : std::string();
         };
         row.name = get("Title");
@@ -68,7 +68,7 @@ public:
                 row.details[2] = "    /  /  ";
             }
         }
-        if (const int c = ColumnOf(header, "Quantity"); c >= 0 && onDefault[static_cast<std::size_t>(c)])
+        if (const int c = context.Column("Quantity"); c >= 0 && onDefault[static_cast<std::size_t>(c)])
             row.details[9] = QuantityText(fields[static_cast<std::size_t>(c)], context);
         row.paths[0] = JoinPath({get("Appellation"), country});
         row.paths[1] = JoinPath({get("Varietal"), get("Type")});

@@ -32,10 +32,10 @@ public:
         return out;
     }
 
-    void Convert(const std::vector<std::string>& header, const std::vector<std::string>& fields,
+    void Convert(const std::vector<std::string>&, const std::vector<std::string>& fields,
                  const std::vector<bool>& onDefault, const RowContext& context, ImportedRow& row) const override {
         auto get = [&](std::string_view name) -> std::string {
-            const int c = ColumnOf(header, name);
+            const int c = context.Column(name);
             return c >= 0 && onDefault[static_cast<std::size_t>(c)] ? fields[static_cast<std::size_t>(c)] : std::string();
         };
         const std::string winery = get("Winery"), wine = get("Wine name");
@@ -49,7 +49,7 @@ public:
         if (!winery.empty()) row.paths[2] = JoinPath({winery, country});
         if (const std::string style = get("Regional wine style"); !style.empty()) row.notes[0].push_back(style);
         if (const std::string link = get("Link to wine"); !link.empty()) row.links.push_back(link);
-        if (const int c = ColumnOf(header, "User cellar count"); c >= 0 && onDefault[static_cast<std::size_t>(c)])
+        if (const int c = context.Column("User cellar count"); c >= 0 && onDefault[static_cast<std::size_t>(c)])
             row.details[9] = QuantityText(fields[static_cast<std::size_t>(c)], context);
     }
 };

@@ -63,15 +63,15 @@ public:
         return out;
     }
 
-    void Convert(const std::vector<std::string>& header, const std::vector<std::string>& fields,
+    void Convert(const std::vector<std::string>&, const std::vector<std::string>& fields,
                  const std::vector<bool>& onDefault, const RowContext& context, ImportedRow& row) const override {
         // A column's text when it is still on its default target, else empty.
         auto get = [&](std::string_view name) -> std::string {
-            const int c = ColumnOf(header, name);
+            const int c = context.Column(name);
             return c >= 0 && onDefault[static_cast<std::size_t>(c)] ? fields[static_cast<std::size_t>(c)] : std::string();
         };
         auto has = [&](std::string_view name) {
-            const int c = ColumnOf(header, name);
+            const int c = context.Column(name);
             return c >= 0 && onDefault[static_cast<std::size_t>(c)];
         };
         auto detail = [&](int d, std::string text) {
