@@ -90,7 +90,11 @@ std::string DateFromOutside(std::string_view text) {
         }
         return v;
     };
-    auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    auto two = [](int v) {
+        std::string text = std::to_string(v);
+        if (v < 10) text.insert(0, 1, '0');
+        return text;
+    };
     int year = -1, month = -1, day = -1;
     const std::size_t s1 = text.find_first_of("/-."), s2 = s1 == std::string_view::npos ? s1 : text.find_first_of("/-.", s1 + 1);
     if (s2 == std::string_view::npos) return {};
@@ -120,8 +124,9 @@ std::string QuantityText(std::string_view text, const RowContext& context) {
         context.Note("quantity " + std::string(text) + " does not fit the field's two digits; kept as written");
         return std::string(text);
     }
-    const int q = static_cast<int>(*n);
-    return (q < 10 ? "0" : "") + std::to_string(q);
+    std::string q = std::to_string(static_cast<int>(*n));
+    if (q.size() < 2) q.insert(0, 1, '0');
+    return q;
 }
 
 }  // namespace vorlane
