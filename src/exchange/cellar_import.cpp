@@ -224,6 +224,10 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
         report.error = "The file's columns were not recognised.";
         return report;
     }
+    if (std::string refusal = plan.layout->Refusal(); !refusal.empty()) {
+        report.error = std::move(refusal);
+        return report;
+    }
     LabelTable labels = db.labels;
     if (newDatabase && plan.layout->CarriesLabels()) {
         for (std::size_t c = 0; c < plan.header.size() && c < plan.targets.size(); ++c) {

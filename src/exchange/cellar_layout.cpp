@@ -26,6 +26,7 @@ std::vector<std::unique_ptr<CellarLayout>> KnownLayouts() {
     out.push_back(MakeOwnExportLayout());
     out.push_back(MakeWebCellarLayout());
     out.push_back(MakePhoneAppLayout());
+    out.push_back(MakePhoneAppHistoryLayout());
     out.push_back(MakeCollectionManagerLayout());
     out.push_back(MakeHeaderMatchLayout());
     return out;

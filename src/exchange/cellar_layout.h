@@ -63,12 +63,15 @@ public:
                          const std::vector<bool>& onDefault, const RowContext& context, ImportedRow& row) const;
     // The export's own labels are taken into a new database.
     virtual bool CarriesLabels() const { return false; }
+    // Not empty for a file recognised only to be turned away, saying why.
+    virtual std::string Refusal() const { return {}; }
 };
 
 std::vector<std::unique_ptr<CellarLayout>> KnownLayouts();  // the generic one last
 
 std::unique_ptr<CellarLayout> MakeWebCellarLayout();
 std::unique_ptr<CellarLayout> MakePhoneAppLayout();
+std::unique_ptr<CellarLayout> MakePhoneAppHistoryLayout();
 std::unique_ptr<CellarLayout> MakeCollectionManagerLayout();
 std::unique_ptr<CellarLayout> MakeOwnExportLayout();
 std::unique_ptr<CellarLayout> MakeHeaderMatchLayout();

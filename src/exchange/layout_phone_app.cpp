@@ -54,7 +54,25 @@ public:
     }
 };
 
+// The download's full_wine_list.csv: the wines the person tasted or scanned.
+class PhoneAppHistoryLayout : public CellarLayout {
+public:
+    std::string Name() const override { return "phone app tasting history"; }
+    int Recognise(const std::vector<std::string>& header) const override {
+        return ColumnOf(header, "Wine name") >= 0 && ColumnOf(header, "Winery") >= 0 &&
+                       ColumnOf(header, "User cellar count") < 0
+                   ? 20
+                   : 0;
+    }
+    std::string Refusal() const override {
+        return "This is the phone app's tasting history (full_wine_list.csv), not the wines in the cellar: "
+               "import its cellar.csv instead.";
+    }
+};
+
 }  // namespace
+
+std::unique_ptr<CellarLayout> MakePhoneAppHistoryLayout() { return std::make_unique<PhoneAppHistoryLayout>(); }
 
 std::unique_ptr<CellarLayout> MakePhoneAppLayout() { return std::make_unique<PhoneAppLayout>(); }
 

@@ -165,6 +165,14 @@ TEST(CellarImport, ExportOfTheSampleCellarImportsBackTheSame) {
     EXPECT_EQ(ExportAllRecords(back), csv);
 }
 
+TEST(CellarImport, ThePhoneAppsTastingHistoryIsNoCellar) {
+    Database db = NewDatabase();
+    const Imported in = Import(db, "Winery,Wine name,Vintage,Region,Country,Your rating,Scan date\nA,B,2019,C,D,4,2024\n");
+    EXPECT_EQ(in.report.error, "This is the phone app's tasting history (full_wine_list.csv), not the wines in the "
+                               "cellar: import its cellar.csv instead.");
+    EXPECT_TRUE(db.records.empty());
+}
+
 TEST(CellarImport, ColumnChoicesSurviveTheSettingsText) {
     const std::vector<std::string> header = {"Wine", "Size", "odd=name"};
     const std::vector<ImportTarget> chosen = {{ImportTarget::Name, 0}, {ImportTarget::Detail, 7}, {ImportTarget::Links, 0}};

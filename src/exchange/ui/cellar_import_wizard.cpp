@@ -184,6 +184,10 @@ bool CellarImportWizard::readFile() {
         fileProblem_->setText(QStringLiteral("The file's columns were not recognised."));
         return false;
     }
+    if (const std::string refusal = plan_.layout->Refusal(); !refusal.empty()) {
+        fileProblem_->setText(MessageToQString(refusal));
+        return false;
+    }
     SettingsStore settings(context_.paths.settingsFile);
     ApplyColumnChoices(settings.ReadText(kSettingsSection, plan_.layout->Name(), ""), plan_.header, plan_.targets);
     fileProblem_->clear();
