@@ -5,11 +5,11 @@
 
 #include "storage/database_file.h"
 #include "storage/new_record.h"
+#include "storage/number_text.h"
 
 namespace vorlane {
 
 namespace {
-constexpr std::string_view kMoneyMask = "$0,000.00";
 
 // Starting at a field's first character: does a quote open it?
 bool OpensQuote(std::string_view text, std::size_t i) {
@@ -115,9 +115,9 @@ ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::strin
         if (index >= 0 && index < kDescriptionCount) {
             r.Descriptions[static_cast<std::size_t>(index)] = token;
         } else if (index == 11 || index == 18) {
-            std::string mask(kMoneyMask);
-            r.Details[static_cast<std::size_t>(index - 10)] =
-                token.size() >= mask.size() ? token : mask.replace(mask.size() - token.size(), token.size(), token);
+            const std::optional<double> amount = ParseNumberText(token);
+            std::string money = amount ? MoneyText(*amount) : std::string();
+            r.Details[static_cast<std::size_t>(index - 10)] = money.empty() ? token : std::move(money);
         } else if (index >= 10 && index < 20) {
             r.Details[static_cast<std::size_t>(index - 10)] = token;
         } else if (index == kStatusIndex) {
@@ -131,14 +131,17 @@ ItemRecord ImportedRecord(const std::vector<ReportItem>& items, const std::strin
     return r;
 }
 
-ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items, std::string_view text,
+ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items, std::string_view bytes,
                              const std::string& today, std::size_t maxDatabaseBytes) {
     ImportResult result;
+    OutsideText text = ReadOutsideText(bytes);
+    result.replaced = text.replaced;
+    result.replacedLines = std::move(text.replacedLines);
     result.databaseBytes = EncodedDatabaseBytes(db);
     RecordList added;
     // Counted as each record is made, so that a file of a million short
     // lines stops at the limit instead of filling the memory first.
-    for (auto& line : DelimitedLines(text)) {
+    for (auto& line : DelimitedLines(text.text)) {
         if (IsBlank(line)) continue;
         added.push_back(ImportedRecord(items, line, today));
         result.databaseBytes += EncodedRecordBytes(added.back());
@@ -156,6 +159,11 @@ ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items,
 std::string ImportTooLargeMessage(const ImportResult& result, std::size_t maxDatabaseBytes) {
     return "Nothing was imported: the database would take at least " + std::to_string(result.databaseBytes) +
            " bytes, and at most " + std::to_string(maxDatabaseBytes) + " bytes can be saved and read back.";
+}
+
+std::string ImportedMessage(const ImportResult& result) {
+    const std::string detail = ReplacedCharactersMessage(result.replacedLines);
+    return detail.empty() ? std::string(kFileImported) : std::string(kFileImported) + "\n\n" + detail + ".";
 }
 
 }  // namespace vorlane

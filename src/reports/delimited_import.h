@@ -9,6 +9,7 @@
 #include "reports/regular_report.h"
 #include "storage/database.h"
 #include "storage/database_file.h"
+#include "storage/outside_text.h"
 
 namespace vorlane {
 
@@ -38,12 +39,18 @@ struct ImportResult {
     // no longer be saved and read back.
     std::size_t databaseBytes = 0;
     bool tooLarge = false;
+    std::size_t replaced = 0;  // characters Windows-1252 cannot hold
+    std::vector<ReplacedOnLine> replacedLines;
 };
 
-// Appends one record per line that is not blank, all of them or none.
-ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items, std::string_view text,
+// Appends one record per line that is not blank, all of them or none; the
+// file's bytes are read as UTF-8 or Windows-1252 (the export has a byte-order mark).
+ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items, std::string_view bytes,
                              const std::string& today, std::size_t maxDatabaseBytes = kMaxDatabaseBytes);
 
 std::string ImportTooLargeMessage(const ImportResult& result, std::size_t maxDatabaseBytes = kMaxDatabaseBytes);
+
+// "File Imported", followed by which characters had to be replaced.
+std::string ImportedMessage(const ImportResult& result);
 
 }  // namespace vorlane

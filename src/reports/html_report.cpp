@@ -5,6 +5,7 @@
 #include "reports/html_text.h"
 #include "storage/fields.h"
 #include "storage/list_moves.h"
+#include "storage/outside_text.h"
 #include "storage/safe_file.h"
 
 namespace vorlane {
@@ -110,7 +111,7 @@ std::string HtmlReport::Html(const ReportTable& table) const {
     }
     Line(out, "</table><p>");
     for (const auto& l : footer) Line(out, l);
-    return out;
+    return TextForOtherPrograms(out);
 }
 
 std::string HtmlReport::EncodeFormat() const {

@@ -72,6 +72,8 @@ public:
 
     HtmlReportTable Generate(const RecordList& records, const LabelTable& labels, const ReportCaptions& captions,
                              bool shortValues) const;
+    // The page as UTF-8 with a byte-order mark, which browsers honour before
+    // any character set the header names.
     std::string Html(const ReportTable& table) const;
 
     std::string EncodeFormat() const;

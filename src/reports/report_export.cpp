@@ -1,6 +1,7 @@
 #include "reports/report_export.h"
 
 #include "reports/html_text.h"
+#include "storage/outside_text.h"
 
 namespace vorlane {
 
@@ -25,7 +26,7 @@ std::string ExportCsv(const ExportTable& table) {
         }
         out += "\r\n";
     }
-    return out;
+    return TextForOtherPrograms(out);
 }
 
 std::string ExportHtml(const ExportTable& table) {
@@ -36,7 +37,7 @@ std::string ExportHtml(const ExportTable& table) {
         out += "</tr>\r\n";
     }
     out += "</table><p>\r\n";
-    return out;
+    return TextForOtherPrograms(out);
 }
 
 }  // namespace vorlane

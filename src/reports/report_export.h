@@ -1,5 +1,6 @@
 #pragma once
-// The export table of the regular report as comma-delimited text and as HTML.
+// The export table of the regular report as comma-delimited text and as HTML,
+// both UTF-8 with a byte-order mark for the programs that open them.
 
 #include <string>
 #include <vector>

@@ -19,13 +19,16 @@ constexpr char32_t CodePoint(std::uint8_t byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
-// -1 when Windows-1252 has no byte for cp.
-int ByteFor(char32_t cp) {
+}  // namespace
+
+int Cp1252ByteFor(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100)) return static_cast<int>(cp);
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == cp) return static_cast<int>(0x80 + i);
     return -1;
 }
+
+namespace {
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -40,9 +43,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Reads one well-formed character at pos and advances past it; false for
-// overlong forms, surrogates, values beyond U+10FFFF and cut sequences.
-bool NextCodePoint(std::string_view text, std::size_t& pos, char32_t& cp) {
+}  // namespace
+
+bool NextUtf8CodePoint(std::string_view text, std::size_t& pos, char32_t& cp) {
     auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
     std::uint8_t lead = byte(pos);
     if (lead < 0x80) {
@@ -79,8 +82,6 @@ bool NextCodePoint(std::string_view text, std::size_t& pos, char32_t& cp) {
     return true;
 }
 
-}  // namespace
-
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
@@ -94,8 +95,8 @@ bool Utf8ToCp1252(std::string_view utf8, std::string& out) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         char32_t cp;
-        if (!NextCodePoint(utf8, pos, cp)) return false;
-        int byte = ByteFor(cp);
+        if (!NextUtf8CodePoint(utf8, pos, cp)) return false;
+        int byte = Cp1252ByteFor(cp);
         if (byte < 0) return false;
         result.push_back(static_cast<char>(byte));
     }

@@ -16,4 +16,11 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Windows-1252 cannot hold; out is then left as it was.
 bool Utf8ToCp1252(std::string_view utf8, std::string& out);
 
+// The byte Windows-1252 holds cp as, or -1 when it has none.
+int Cp1252ByteFor(char32_t cp);
+
+// Reads one well-formed UTF-8 character at pos and advances past it; false
+// for overlong forms, surrogates, values beyond U+10FFFF and cut sequences.
+bool NextUtf8CodePoint(std::string_view text, std::size_t& pos, char32_t& cp);
+
 }  // namespace vorlane

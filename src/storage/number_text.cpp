@@ -59,4 +59,28 @@ long long QuantityValue(std::string_view text) {
     return n;
 }
 
+std::string GroupThousands(std::string_view digits) {
+    std::string out;
+    out.reserve(digits.size() + digits.size() / 3);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+std::string MoneyText(double value, std::string_view symbol) {
+    // Beyond 2^53 cents a double no longer holds every cent.
+    constexpr double kLargest = 9.0e13;
+    if (!std::isfinite(value) || std::fabs(value) >= kLargest) return {};
+    const long long cents = std::llround(std::fabs(value) * 100.0);
+    std::string out = cents != 0 && value < 0 ? "-" : "";
+    out += symbol;
+    out += GroupThousands(std::to_string(cents / 100));
+    const long long fraction = cents % 100;
+    out += fraction < 10 ? ".0" : ".";
+    out += std::to_string(fraction);
+    return out;
+}
+
 }  // namespace vorlane

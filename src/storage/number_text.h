@@ -3,6 +3,7 @@
 // point, so these read the same whatever the system locale says.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vorlane {
@@ -18,5 +19,12 @@ double MoneyValue(std::string_view text);
 // The quantity detail as a whole number, blanks around it allowed; 1 when
 // it is not one.
 long long QuantityValue(std::string_view text);
+// Digits with a comma before every group of three from the right: "1,234".
+std::string GroupThousands(std::string_view digits);
+
+// An amount in the money form the program shows: the symbol, the whole part
+// in groups of three and two decimals ("$1,234.50", "-$3.00"). Empty for an
+// amount too large to show to the cent.
+std::string MoneyText(double value, std::string_view symbol = "$");
 
 }  // namespace vorlane

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "storage/number_text.h"
+
 namespace vorlane {
 
 namespace {
@@ -25,15 +27,6 @@ Digits SignificantDigits(double magnitude) {
     d.digits.append(s.substr(2, e - 2));
     d.exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
     return d;
-}
-
-std::string GroupThousands(const std::string& whole) {
-    std::string out;
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) out.push_back(',');
-        out.push_back(whole[i]);
-    }
-    return out;
 }
 
 std::string Scientific(const Digits& d, bool negative) {

@@ -13,6 +13,7 @@ enum class ProgramWindow {
     Main, Search, Spreadsheet, Album, Graph, HtmlReport, RegularReport, ShoppingList,
     Calculator, Calendar, CdPlayer,
     DrinkingWindow,  // reached from the main window's menu only: no toolbar button
+    CellarImport, CellarExport,  // bringing a cellar in from another program, and every record out
 };
 
 class WindowOpener {

@@ -85,6 +85,35 @@ TEST_F(ReportCommandTest, HtmlReportShowsHostileTextAsTextInABrowser) {
     EXPECT_NE(dom.find("Chablis, \"Grand\" Cru"), std::string::npos);
 }
 
+TEST_F(ReportCommandTest, HtmlReportShowsAccentsWhateverTheHeaderDeclares) {
+    Database db = vorlane::testing::CellarOf({"Ch\xE2teau Margaux"});
+    vorlane::testing::WriteCellar(Path("accents.dat"), db);
+    for (const std::string head : {"<html><head><meta charset=\"utf-8\"></head><body>", "<html><body>",
+                                   "<html><head><meta charset=\"windows-1252\"></head><body>"}) {
+        HtmlReport report;
+        report.Add(kNameIndex, "");
+        report.header = {head};
+        report.footer = {"</body></html>"};
+        WriteBytes(Path("accents.hrf"), report.EncodeFormat());
+        CliResult r = Run({"report", "html", Path("accents.dat"), Path("accents.hrf"), Path("accents.htm")});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        const std::string dom = Capture("chromium --headless --no-sandbox --disable-gpu --disable-background-networking "
+                                        "--dump-dom file://" + Path("accents.htm") + " 2>/dev/null");
+        EXPECT_NE(dom.find("Ch\xC3\xA2teau Margaux"), std::string::npos) << head << "\n" << dom;
+    }
+}
+
+TEST_F(ReportCommandTest, ImportReadsUtf8AndReportsReplacedCharacters) {
+    WriteBytes(Path("utf8.csv"), "\xEF\xBB\xBF" "Ch\xC3\xA2teau Margaux\r\nK\xC5\x91 Tokaji\r\n");
+    CliResult r = Run({"import", Path("cellar.dat"), Rpt(), Path("utf8.csv"), Path("more.dat")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, Path("utf8.csv") + ": 1 character replaced by the nearest letter on line 2\n");
+    Database db = vorlane::testing::ReadCellar(Path("more.dat"));
+    ASSERT_EQ(db.records.size(), 5u);
+    EXPECT_EQ(db.records[3].Name, "Ch\xE2teau Margaux");
+    EXPECT_EQ(db.records[4].Name, "Ko Tokaji");
+}
+
 TEST_F(ReportCommandTest, RegularReportPrintsToPdf) {
     CliResult r = Run({"report", "regular", Path("cellar.dat"), Rpt(), Path("out.pdf")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -108,7 +137,7 @@ TEST_F(ReportCommandTest, ExportedTableImportsBackAsTheSameTexts) {
     CliResult r = Run({"report", "regular", Path("cellar.dat"), Rpt(), "--csv", Path("t.csv"), "--html", Path("t.htm")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string csv = ReadBytes(Path("t.csv"));
-    EXPECT_EQ(csv.substr(0, 37), "Name\r\nBarolo\r\n\"<script>document.body.");
+    EXPECT_EQ(csv.substr(0, 40), "\xEF\xBB\xBFName\r\nBarolo\r\n\"<script>document.body.");
     EXPECT_NE(csv.find("\"Chablis, \"\"Grand\"\" Cru\"\r\n"), std::string::npos);
     EXPECT_NE(ReadBytes(Path("t.htm")).find("<td nowrap>&lt;script&gt;"), std::string::npos);
 

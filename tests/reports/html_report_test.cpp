@@ -87,7 +87,7 @@ TEST(HtmlReport, WritesHeaderTableAndFooterLines) {
     const std::string cell = R"(<td nowrap BGCOLOR="#FFFFC0"><font color="#112233"><B><U>)";
     const std::string end = "</U></B></font></td>";
     std::vector<std::string> expected = {
-        "<html><body>", "<h1>Cellar</h1>", R"(<table border="1" cellspacing="0" cellpadding="0" width="100%">)",
+        "\xEF\xBB\xBF<html><body>", "<h1>Cellar</h1>", R"(<table border="1" cellspacing="0" cellpadding="0" width="100%">)",
         "<tr>", R"(<td nowrap BGCOLOR="#D4D0C8"><B>Name</B></td>)", R"(<td nowrap BGCOLOR="#D4D0C8"><B>Notes</B></td>)", "</tr>",
         "<tr>", cell + "&lt;script&gt;x&lt;/script&gt;" + end, cell + "a<br>\nb &amp; &quot;c&quot;" + end, "</tr>",
         "<tr>", cell + "<br>" + end, cell + "ok" + end, "</tr>",

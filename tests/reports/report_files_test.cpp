@@ -106,10 +106,10 @@ TEST(ReportFormatFile, RefusesMoreEntriesOrSectionsThanTheWindowHasAndClampsWidt
 }
 
 TEST(ReportExport, CsvQuotesWhatWouldBreakTheLine) {
-    Rows rows = {{"#", "Name", "Notes"}, {"1.", "Chateau, \"Grand\"", "line\r\nbreak"}, {"2.", "", "plain"}};
-    EXPECT_EQ(ExportCsv(rows), "#,Name,Notes\r\n1.,\"Chateau, \"\"Grand\"\"\",\"line\r\nbreak\"\r\n2.,\"\",plain\r\n");
+    Rows rows = {{"#", "Name", "Notes"}, {"1.", "Chateau, \"Grand\"", "line\r\nbreak"}, {"2.", "", "Ch\xE2teau"}};
+    EXPECT_EQ(ExportCsv(rows), "\xEF\xBB\xBF#,Name,Notes\r\n1.,\"Chateau, \"\"Grand\"\"\",\"line\r\nbreak\"\r\n2.,\"\",Ch\xC3\xA2teau\r\n");
     EXPECT_EQ(ExportHtml({{"<b>x</b>", ""}}),
-              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" width=\"100%\">\r\n<tr>\r\n"
+              "\xEF\xBB\xBF<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" width=\"100%\">\r\n<tr>\r\n"
               "<td nowrap>&lt;b&gt;x&lt;/b&gt;</td>\r\n<td nowrap><br></td>\r\n</tr>\r\n</table><p>\r\n");
 }
 
@@ -130,8 +130,8 @@ TEST(DelimitedImport, NewRecordsTakeTheTokens) {
     std::vector<ReportItem> items = {{22, 0, ""}, {11, 0, ""}, {18, 0, ""}, {20, 0, ""}, {21, 0, ""}, {0, 0, ""}};
     ItemRecord r = ImportedRecord(items, "Barolo,12.5,1234567890,Tested,99,Piedmont", "2026/12/09");
     EXPECT_EQ(r.Name, "Barolo");
-    EXPECT_EQ(r.Details[1], "$0,0012.5");
-    EXPECT_EQ(r.Details[8], "1234567890");
+    EXPECT_EQ(r.Details[1], "$12.50");
+    EXPECT_EQ(r.Details[8], "$1,234,567,890.00");
     EXPECT_TRUE(r.Tested && !r.Favorite && !r.Untested);
     EXPECT_EQ(r.Description(1), "Piedmont");
     EXPECT_EQ(r.Details[2], "2026/12/09");
@@ -157,11 +157,39 @@ TEST(DelimitedImport, SkipsBlankLinesAndStopsBeforeTheFileLimit) {
     EXPECT_GT(refused.databaseBytes, limit);
     EXPECT_NE(ImportTooLargeMessage(refused, limit).find(std::to_string(limit) + " bytes"), std::string::npos);
     EXPECT_FALSE(ImportDelimited(db, name, "c\n", "2026/12/09", limit).tooLarge);
+TEST(DelimitedImport, MoneyTokensThatReadAsNumbersTakeTheMoneyForm) {
+    const std::vector<ReportItem> items = {{11, 0, ""}, {18, 0, ""}};
+    const struct { std::string line, paid, value; } cases[] = {
+        {"25,100", "$25.00", "$100.00"},
+        {"1234.5,0.005", "$1,234.50", "$0.01"},
+        {"$25,about 30", "$25", "about 30"},  // not a number: as typed
+        {"-3,", "-$3.00", ""},
+    };
+    for (const auto& c : cases) {
+        const ItemRecord r = ImportedRecord(items, c.line, "2026/12/09");
+        EXPECT_EQ(r.Details[1], c.paid) << c.line;
+        EXPECT_EQ(r.Details[8], c.value) << c.line;
+    }
+}
+
+TEST(DelimitedImport, ReadsUtf8AndSaysWhichCharactersWereReplaced) {
+    const std::vector<ReportItem> items = {{22, 0, ""}};
+    Database db;
+    RecordList& records = db.records;
+    const ImportResult result =
+        ImportDelimited(db, items, "\xEF\xBB\xBF" "Ch\xC3\xA2teau Margaux\nK\xC5\x91 Tokaji\n", "2026/12/09");
+    ASSERT_EQ(result.added, 2u);
+    EXPECT_EQ(records[0].Name, "Ch\xE2teau Margaux");
+    EXPECT_EQ(records[1].Name, "Ko Tokaji");
+    EXPECT_EQ(ImportedMessage(result), "File Imported\n\n1 character replaced by the nearest letter on line 2.");
+    records.clear();
+    EXPECT_EQ(ImportedMessage(ImportDelimited(db, items, "Ch\xE2teau\n", "2026/12/09")), "File Imported");
+    EXPECT_EQ(records[0].Name, "Ch\xE2teau");  // Windows-1252 as it was
 }
 
 TEST(DelimitedImport, ReadsBackWhatTheExportWrote) {
     std::vector<ReportItem> items = {{22, 0, ""}, {10, 0, ""}, {12, 0, ""}, {1, 0, ""}};
-    Rows rows = {{"Chateau, \"Grand\"", "<script>alert(1)</script>", "line\r\nbreak", ""},
+    Rows rows = {{"Ch\xE2teau, \"Grand\"", "<script>alert(1)</script>", "line\r\nbreak", "\x80 \x81"},
                  {"plain", "\"", ",", "x\ny"}};
     Database db;
     ASSERT_EQ(ImportDelimited(db, items, ExportCsv(rows), "2026/12/09").added, rows.size());

@@ -44,6 +44,8 @@ void RunReport(const std::vector<std::string>& arguments, std::ostream& out);
 void RunShopping(const std::vector<std::string>& arguments, std::ostream& out);
 void RunImport(const std::vector<std::string>& arguments, std::ostream& out);
 void RunDrink(const std::vector<std::string>& arguments, std::ostream& out);
+void RunImportCellar(const std::vector<std::string>& arguments, std::ostream& out);
+void RunExport(const std::vector<std::string>& arguments, std::ostream& out);
 
 // Where a command tells of something that did not stop it (standard error).
 std::ostream& Warnings();

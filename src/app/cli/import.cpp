@@ -17,11 +17,12 @@ void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
     std::string text;
     FileResult read = ReadWholeFile(arguments[2], text);
     if (!read.ok) throw FileProblem(read.error);
-    const ImportResult imported = ImportDelimited(db, settings.items, text, TodayText());
-    if (imported.tooLarge) throw FileProblem(ImportTooLargeMessage(imported));
-    const std::size_t added = imported.added;
+    const ImportResult result = ImportDelimited(db, settings.items, text, TodayText());
+    if (result.tooLarge) throw FileProblem(ImportTooLargeMessage(result));
+    const std::size_t added = result.added;
     FileResult saved = SaveDatabaseFile(db, arguments[3]);
     if (!saved.ok) throw FileProblem(saved.error);
+    if (result.replaced > 0) Warnings() << arguments[2] << ": " << ReplacedCharactersMessage(result.replacedLines) << '\n';
     out << kFileImported << ": " << added << (added == 1 ? " record\n" : " records\n");
 }
 

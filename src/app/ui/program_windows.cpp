@@ -10,6 +10,7 @@
 #include "editor/window_opening.h"
 #include "editor/description_menu.h"
 #include "editor/ui/description_menu_builder.h"
+#include "exchange/ui/cellar_import_wizard.h"
 #include "reports/ui/html_report_window.h"
 #include "reports/ui/regular_report_window.h"
 #include "reports/ui/shopping_list_window.h"
@@ -42,6 +43,12 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     registerOnDemand(ProgramWindow::ShoppingList,
                      [](WindowContext& context) -> QWidget* { return new ShoppingListWindow(context); });
     registerUtilities();
+    registerOnDemand(ProgramWindow::CellarImport,
+                     [](WindowContext& context) -> QWidget* { return new CellarImportWizard(context); });
+    registerOnDemand(ProgramWindow::CellarExport, [](WindowContext& context) -> QWidget* {
+        ExportAllRecordsCommand(context);
+        return nullptr;
+    });
 
     main_ = std::make_unique<MainWindow>(session, dialogs, paths, this);
     SearchWindowLinks links;

@@ -67,6 +67,9 @@ void MainWindow::buildMenus() {
     addCommand(file, QStringLiteral("Set Database Password"), &MainWindow::openPasswordDialog);
     addCommand(file, QStringLiteral("Reset Application"), &MainWindow::resetApplication);
     file->addSeparator();
+    addOpenCommand(file, QStringLiteral("Import from Another Program\u2026"), ProgramWindow::CellarImport);
+    addOpenCommand(file, QStringLiteral("Export All Records\u2026"), ProgramWindow::CellarExport);
+    file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
     saveAction_->setEnabled(false);

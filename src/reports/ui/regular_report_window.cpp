@@ -437,7 +437,7 @@ void RegularReportWindow::importRecords() {
         return;
     }
     context_.session.recordListChanged = true;
-    context_.dialogs.Information(kFileImported);
+    context_.dialogs.Information(ImportedMessage(imported));
     enableScreen();
 }
 

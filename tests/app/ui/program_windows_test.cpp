@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QToolBar>
+#include <fstream>
 #include <map>
 
 #include "app/ui/program_windows.h"
@@ -36,6 +37,28 @@ const std::map<QString, ProgramWindow> kOpeners = {
     {"Display Main Window", ProgramWindow::Main},      {"Display Calculator", ProgramWindow::Calculator},
     {"Display Calendar", ProgramWindow::Calendar},     {"Display CD Player", ProgramWindow::CdPlayer},
 };
+
+TEST(ProgramWindowsTest, FileMenuExportsEveryRecordThroughTheCoordinator) {
+    testing::TempFolder folder;
+    AppPaths paths{folder.file("Vorlane.ini"), {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    testing::ScriptedDialogs dialogs;
+    DatabaseSession session(dialogs, paths.data);
+    session.records().resize(2);
+    session.records()[1].Name = "Ch\xE2teau";
+    ProgramWindows windows(session, dialogs, paths);
+    QAction* import = windows.main().action(QStringLiteral("Import from Another Program\u2026"));
+    QAction* exportAll = windows.main().action(QStringLiteral("Export All Records\u2026"));
+    ASSERT_TRUE(import && exportAll);
+    EXPECT_TRUE(import->isEnabled());
+    EXPECT_TRUE(exportAll->isEnabled());
+    const std::string csv = folder.file("all.csv");
+    dialogs.Choose(csv);
+    exportAll->trigger();
+    std::ifstream in(csv, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBFName,Winery,"));
+    EXPECT_NE(bytes.find("\r\nCh\xC3\xA2teau,"), std::string::npos);
+}
 
 TEST(ProgramWindowsTest, ToolbarsListTheirButtonsInOrderAndEnableWhatCanOpen) {
     testing::TempFolder folder;

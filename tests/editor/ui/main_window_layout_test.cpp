@@ -45,7 +45,8 @@ TEST_F(LayoutTest, MenusHoldTheirEntriesInOrder) {
     StartEmpty();
     EXPECT_EQ(menuTitles(), (QStringList{"File", "Edit", "Report and View", "Utilities", "Help", "About"}));
     EXPECT_EQ(entries("File"), (QStringList{"New", "Open", "Save", "Save As", "Merge", "Set Database Information",
-                                            "Set Database Password", "Reset Application", "Close"}));
+                                            "Set Database Password", "Reset Application",
+                                            "Import from Another Program\u2026", "Export All Records\u2026", "Close"}));
     EXPECT_EQ(entries("Edit"), (QStringList{"New Record", "Copy Record", "Delete Record", "Insert Record",
                                             "Print Form", "Sort Records"}));
     EXPECT_EQ(entries("Report and View"),

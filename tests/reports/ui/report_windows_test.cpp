@@ -170,7 +170,7 @@ TEST_F(ReportWindowsTest, RegularReportPreviewPrintsAPageRangeAndExports) {
     EXPECT_GT(pageCount, 3);
     EXPECT_EQ(PdfPages(pdf), "Pages:           2\n");
     const std::string table = Slurp(csv);
-    EXPECT_EQ(table.substr(0, table.find("\r\n")), "#,Name,Winery,Region,Status");
+    EXPECT_EQ(table.substr(0, table.find("\r\n")), "\xEF\xBB\xBF#,Name,Winery,Region,Status");
     EXPECT_EQ(Told(dialogs).back(), "File Saved");
 }
 
@@ -193,6 +193,23 @@ TEST_F(ReportWindowsTest, RegularReportFormatRoundTripsThroughTheWindow) {
     box.loadFormat();
     EXPECT_EQ(Told(dialogs), (std::vector<std::string>{"Report format saved", "Report format loaded",
                                                        "Sorry " + folder.file("bad.rpt") + " is not a valid report file"}));
+}
+
+TEST_F(ReportWindowsTest, RegularReportImportReadsUtf8AndSaysWhatItReplaced) {
+    RegularReportWindow box(context);
+    box.addField(kNameIndex);
+    box.addField(11);
+    const std::string csv = folder.file("in.csv");
+    Spill(csv, "\xEF\xBB\xBF" "Ch\xC3\xA2teau Margaux,25\r\nK\xC5\x91 Tokaji,1234.5\r\n");
+    dialogs.Choose(csv);
+    box.importRecords();
+    const RecordList& records = session->records();
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[3].Name, "Ch\xE2teau Margaux");
+    EXPECT_EQ(records[3].Details[1], "$25.00");
+    EXPECT_EQ(records[4].Name, "Ko Tokaji");
+    EXPECT_EQ(records[4].Details[1], "$1,234.50");
+    EXPECT_EQ(Told(dialogs).back(), "File Imported\n\n1 character replaced by the nearest letter on line 2.");
 }
 
 TEST_F(ReportWindowsTest, RegularReportTakesItsSizeFromTheSettings) {
