@@ -143,7 +143,8 @@ GraphChart::GraphChart(QWidget* parent) : QWidget(parent), parts_(new Parts) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(parts_->view);
-    setMinimumSize(240, 180);
+    // Below this the value axis, its title and the captions would run into each other.
+    setMinimumSize(360, 300);
 }
 
 GraphChart::~GraphChart() { delete parts_; }
@@ -191,6 +192,7 @@ void GraphChart::showCounts(const QString& title, const QStringList& captions, c
     values->setTickAnchor(0);
     values->setTickInterval(step);
     values->setLabelFormat(QStringLiteral("%d"));
+    values->setTruncateLabels(false);  // short numbers: never a lone ellipsis in a small window
     values->setTitleText(QStringLiteral("Records"));
     c->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
