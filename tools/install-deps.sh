@@ -12,6 +12,7 @@ packages=(
   xvfb xauth poppler-utils chromium
   desktop-file-utils appstream dpkg-dev adwaita-icon-theme locales
   x11-utils groff-base file
+  lintian xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
 missing=()
 for p in "${packages[@]}"; do

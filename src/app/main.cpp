@@ -45,6 +45,48 @@ bool AsksOnlyForText(int argc, char* argv[]) {
     return false;
 }
 
+// Options and file arguments are checked before the window system is
+// reached, so a wrong one is reported (exit 1) even where there is no display.
+bool CommandLineIsValid(int argc, char* argv[], QStringList& files) {
+    // Qt's own options (-platform offscreen, -style ...) are Qt's to take.
+    static const QStringList kQtWithValue = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "name", "title", "font", "fn",
+        "bg", "background", "fg", "foreground", "btn", "button", "visual", "im", "inputstyle", "ncols", "cmap",
+        "qmljsdebugger"};
+    static const QStringList kQtAlone = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList arguments{QString::fromLocal8Bit(argv[0])};
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("--")) {
+            for (; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+            break;
+        }
+        QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.startsWith(u'-') ? a.mid(1) : QString();
+        const bool withValue = name.contains(u'=');
+        name = name.section(u'=', 0, 0);
+        if (kQtAlone.contains(name)) continue;
+        if (kQtWithValue.contains(name)) {
+            if (!withValue) ++i;
+            continue;
+        }
+        arguments << a;
+    }
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "vorlane: %s\nTry 'vorlane --help' for more information.\n",
+                     qPrintable(parser.errorText()));
+        return false;
+    }
+    files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs("vorlane: only one file can be opened at a time\n", stderr);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -56,6 +98,8 @@ int main(int argc, char* argv[]) {
         parser.process(app);  // prints the text and leaves
         return 0;
     }
+    QStringList files;
+    if (!CommandLineIsValid(argc, argv, files)) return 1;
 
     vorlane::ProgramApplication app(argc, argv);
     NameTheApplication();
@@ -64,15 +108,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(kAppId);
     QApplication::setWindowIcon(QIcon::fromTheme(kAppId, QIcon(QStringLiteral(":/icons/") + kAppId + ".svg")));
     QApplication::setQuitOnLastWindowClosed(false);
-
-    QCommandLineParser parser;
-    DescribeOptions(parser);
-    parser.process(app);  // an unknown option is reported and ends the program
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fputs("vorlane: only one file can be opened at a time\n", stderr);
-        return 1;
-    }
 
     vorlane::AppPaths paths = vorlane::DefaultAppPaths();
     vorlane::QtDialogs dialogs;

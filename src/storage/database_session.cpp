@@ -227,7 +227,11 @@ void DatabaseSession::QuickSave() {
         dialogs_.Information(kNoSavePermission);
         return;
     }
-    if (fileName_.empty()) return;
+    // An untitled database is saved under a name rather than not at all.
+    if (fileName_.empty()) {
+        SaveAsCommand();
+        return;
+    }
     if (writeTo(fileName_)) dialogs_.Information("File Saved");
 }
 

@@ -59,11 +59,11 @@ long long QuantityValue(std::string_view text) {
     return n;
 }
 
-std::string GroupThousands(std::string_view digits) {
+std::string GroupThousands(std::string_view digits, std::string_view separator) {
     std::string out;
-    out.reserve(digits.size() + digits.size() / 3);
+    out.reserve(digits.size() + digits.size() / 3 * separator.size());
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
         out.push_back(digits[i]);
     }
     return out;

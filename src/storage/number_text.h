@@ -19,8 +19,8 @@ double MoneyValue(std::string_view text);
 // The quantity detail as a whole number, blanks around it allowed; 1 when
 // it is not one.
 long long QuantityValue(std::string_view text);
-// Digits with a comma before every group of three from the right: "1,234".
-std::string GroupThousands(std::string_view digits);
+// Digits with a separator before every group of three from the right: "1,234".
+std::string GroupThousands(std::string_view digits, std::string_view separator = ",");
 
 // An amount in the money form the program shows: the symbol, the whole part
 // in groups of three and two decimals ("$1,234.50", "-$3.00"). Empty for an

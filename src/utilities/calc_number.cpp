@@ -29,24 +29,25 @@ Digits SignificantDigits(double magnitude) {
     return d;
 }
 
-std::string Scientific(const Digits& d, bool negative) {
+std::string Scientific(const Digits& d, bool negative, const std::string& decimalPoint) {
     std::string mantissa = d.digits;
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
     std::string out = negative ? "-" : "";
     out += mantissa.substr(0, 1);
-    if (mantissa.size() > 1) out.append(1, '.').append(mantissa, 1);
+    if (mantissa.size() > 1) out.append(decimalPoint).append(mantissa, 1);
     out.append("E+").append(std::to_string(d.exponent));
     return out;
 }
 
 }  // namespace
 
-std::string FormatCalcNumber(double value, int decimals) {
+std::string FormatCalcNumber(double value, int decimals, const std::string& decimalPoint,
+                             const std::string& thousands) {
     if (!std::isfinite(value)) return "Error";
     const bool negative = std::signbit(value) && value != 0;
     Digits d = SignificantDigits(std::fabs(value));
     if (value == 0) d.exponent = 0;
-    if (d.exponent + 1 > kCalcSignificantDigits) return Scientific(d, negative);
+    if (d.exponent + 1 > kCalcSignificantDigits) return Scientific(d, negative, decimalPoint);
 
     // Digits from 10^exponent down to 10^-decimals; the rest are rounded off.
     int kept = d.exponent + 1 + decimals;
@@ -70,7 +71,7 @@ std::string FormatCalcNumber(double value, int decimals) {
             }
         }
     }
-    if (top + 1 > kCalcSignificantDigits) return Scientific(Digits{"1", top}, negative);
+    if (top + 1 > kCalcSignificantDigits) return Scientific(Digits{"1", top}, negative, decimalPoint);
 
     // Digit for power p, zero where none is kept.
     auto digitAt = [&](int p) {
@@ -85,8 +86,8 @@ std::string FormatCalcNumber(double value, int decimals) {
     bool allZero = whole.find_first_not_of('0') == std::string::npos &&
                    fraction.find_first_not_of('0') == std::string::npos;
     std::string out = (negative && !allZero) ? "-" : "";
-    out += GroupThousands(whole);
-    if (decimals > 0) out += "." + fraction;
+    out += GroupThousands(whole, thousands);
+    if (decimals > 0) out += decimalPoint + fraction;
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "storage/ascii_case.h"
 #include "utilities/calc_number.h"
@@ -31,7 +32,13 @@ int Calculator::TypedKeyCode(char typed) {
 
 void Calculator::Show(double x) {
     shown_ = x;
-    text_ = FormatCalcNumber(x, decimals_) + " ";
+    text_ = FormatCalcNumber(x, decimals_, decimalPoint_, thousands_) + " ";
+}
+
+void Calculator::SetSeparators(std::string decimalPoint, std::string thousands) {
+    decimalPoint_ = std::move(decimalPoint);
+    thousands_ = std::move(thousands);
+    Show(shown_);
 }
 
 void Calculator::Tape(const std::string& line, bool separator) {
@@ -49,7 +56,7 @@ void Calculator::TapeShown(const char* suffix, bool separator) {
 void Calculator::ClearAll() {
     noPoint_ = true;
     decimalsTyped_ = 0;
-    pending_ = ' ';
+    pending_ = lastOperator_ = ' ';
     shown_ = accumulator_ = entry_ = lastOperand_ = 0;
     Show(0);
     entryText_.clear();
@@ -106,7 +113,10 @@ CalcAction Calculator::Key(int code) {
                 entryText_.clear();
                 break;
             case kOptions:
-                if (optionState_ == 1) decimals_ = std::clamp(decimalsEdit_, 0, kMaxDecimals);
+                if (optionState_ == 1) {
+                    decimals_ = std::clamp(decimalsEdit_, 0, kMaxDecimals);
+                    Show(shown_);  // the display takes the new decimals at once
+                }
                 optionState_ = (optionState_ + 1) % 4;
                 if (optionState_ == 1) decimalsEdit_ = decimals_;
                 break;
@@ -153,10 +163,23 @@ void Calculator::Backspace() {
 void Calculator::Operator(int key) {
     noPoint_ = true;
     decimalsTyped_ = 0;
-    if (IsOperatorKey(previousKey_)) {
-        entry_ = lastOperand_;
-        Show(entry_);
+    if (previousKey_ == kEquals && key != kEquals) {
+        // A desk calculator goes on from the result: it starts the next sum.
+        TapeShown("  ");
+        pending_ = static_cast<char>(key);
+        lastOperand_ = accumulator_;  // "* =" squares the result, as "5 * =" squares 5
+        entry_ = 0;
+        entryText_.clear();
+        return;
     }
+    if (previousKey_ == kEquals) {
+        pending_ = lastOperator_;
+        entry_ = lastOperand_;
+    } else if (IsOperatorKey(previousKey_)) {
+        entry_ = lastOperand_;
+    }
+    // The tape records the operand used, not a recalled memory left on the display.
+    Show(entry_);
     bool divisionByZero = false;
     switch (pending_) {
         case '*':
@@ -184,6 +207,7 @@ void Calculator::Operator(int key) {
     lastOperand_ = entry_;
     entry_ = 0;
     entryText_.clear();
+    if (key == kEquals) lastOperator_ = pending_;
     pending_ = key == kEquals ? ' ' : static_cast<char>(key);
     Show(accumulator_);
     if (key == kEquals) TapeShown(" =", true);

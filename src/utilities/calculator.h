@@ -40,6 +40,9 @@ public:
 
     static constexpr int kMaxDecimals = 7;
 
+    // The locale's separators (UTF-8) for the display and the tape.
+    void SetSeparators(std::string decimalPoint, std::string thousands);
+
 private:
     static inline const std::string kErrorText = "Error";
 
@@ -58,6 +61,7 @@ private:
     double entry_ = 0, accumulator_ = 0, lastOperand_ = 0, shown_ = 0, memory_ = 0;
     std::string text_;
     char pending_ = ' ';
+    char lastOperator_ = ' ';  // what the last "=" applied; a second "=" repeats it
     bool noPoint_ = true;
     int decimalsTyped_ = 0;
     int decimals_ = 2;
@@ -66,6 +70,7 @@ private:
     int optionState_ = 0;
     int decimalsEdit_ = 2;
     bool errorShown_ = false;
+    std::string decimalPoint_ = ".", thousands_ = ",";
     std::vector<std::string> tape_;
 };
 

@@ -24,7 +24,14 @@ bool IsLeapYear(int year) { return year % 400 == 0 || (year % 4 == 0 && year % 1
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+CalDate BoundDate(const CalDate& date) {
+    if (date < kFirstCalDate) return kFirstCalDate;
+    if (date > kLastCalDate) return kLastCalDate;
+    return date;
 }
 
 int WeekdayOf(const CalDate& date) {
@@ -38,8 +45,11 @@ CalDate AddDays(const CalDate& date, int days) {
 }
 
 CalDate AddMonths(const CalDate& date, int months) {
-    int index = date.year * 12 + (date.month - 1) + months;
-    int year = index / 12, month = index % 12 + 1;
+    const long index = static_cast<long>(date.year) * 12 + (date.month - 1) + months;
+    const long first = static_cast<long>(kFirstCalDate.year) * 12, last = static_cast<long>(kLastCalDate.year) * 12 + 11;
+    if (index < first) return kFirstCalDate;
+    if (index > last) return kLastCalDate;
+    const int year = static_cast<int>(index / 12), month = static_cast<int>(index % 12) + 1;
     return {year, month, std::min(date.day, DaysInMonth(year, month))};
 }
 
@@ -59,7 +69,7 @@ MonthGrid MonthGridOf(const CalDate& selected, const CalDate& today) {
 }
 
 CalendarPopup::CalendarPopup(CalDate opening, CalDate today, int cellWidth, int cellHeight)
-    : opening_(opening), today_(today), selected_(opening), w_(cellWidth), h_(cellHeight) {}
+    : opening_(BoundDate(opening)), today_(today), selected_(opening_), w_(cellWidth), h_(cellHeight) {}
 
 const std::array<const char*, 7>& CalendarPopup::DayNames() {
     static const std::array<const char*, 7> kNames = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
@@ -121,7 +131,7 @@ CalClose CalendarPopup::PressLeft(int x, int y) {
         case CalArea::RightArrow: selected_ = AddMonths(selected_, days ? 1 : 12); break;
         case CalArea::Cell:
             if (days) {
-                selected_ = grid()[static_cast<std::size_t>(hit.cell)].date;
+                selected_ = BoundDate(grid()[static_cast<std::size_t>(hit.cell)].date);
                 dayPressed_ = true;
                 pressX_ = x;
                 pressY_ = y;
@@ -152,10 +162,10 @@ CalClose CalendarPopup::Key(CalKey key) {
         case CalKey::Space: view_ = days ? CalView::Months : CalView::Days; break;
         case CalKey::Enter: return CalClose::Confirmed;
         case CalKey::Escape: Restore(); return CalClose::NotConfirmed;
-        case CalKey::Left: if (days) selected_ = AddDays(selected_, -1); break;
-        case CalKey::Right: if (days) selected_ = AddDays(selected_, 1); break;
-        case CalKey::Up: if (days) selected_ = AddDays(selected_, -7); break;
-        case CalKey::Down: if (days) selected_ = AddDays(selected_, 7); break;
+        case CalKey::Left: if (days) selected_ = BoundDate(AddDays(selected_, -1)); break;
+        case CalKey::Right: if (days) selected_ = BoundDate(AddDays(selected_, 1)); break;
+        case CalKey::Up: if (days) selected_ = BoundDate(AddDays(selected_, -7)); break;
+        case CalKey::Down: if (days) selected_ = BoundDate(AddDays(selected_, 7)); break;
         case CalKey::PageUp: selected_ = AddMonths(selected_, -1); break;
         case CalKey::PageDown: selected_ = AddMonths(selected_, 1); break;
     }

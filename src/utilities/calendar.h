@@ -13,11 +13,17 @@ struct CalDate {
     auto operator<=>(const CalDate&) const = default;
 };
 
+// The dates the calendar reaches: years 1 ... 9999.
+inline constexpr CalDate kFirstCalDate{1, 1, 1};
+inline constexpr CalDate kLastCalDate{9999, 12, 31};
+CalDate BoundDate(const CalDate& date);
+
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 int WeekdayOf(const CalDate& date);  // 0 Sunday ... 6 Saturday
 CalDate AddDays(const CalDate& date, int days);
-// The day is kept, lowered to the new month's last day where needed.
+// The day is kept, lowered to the new month's last day where needed; a
+// move beyond years 1 ... 9999 stops at the first or last date.
 CalDate AddMonths(const CalDate& date, int months);
 
 struct CalCell {
@@ -48,7 +54,8 @@ struct CalHit {
 
 class CalendarPopup {
 public:
-    // cellWidth and cellHeight: the text "99" plus 6 and plus 4 pixels.
+    // cellWidth and cellHeight: the text "99" (or the widest day name) plus
+    // room on each side, and its height plus 4 pixels.
     CalendarPopup(CalDate opening, CalDate today, int cellWidth, int cellHeight);
 
     const CalDate& selected() const { return selected_; }
@@ -60,7 +67,9 @@ public:
     static const std::array<const char*, 12>& MonthNames();  // "Jan" ... "Dec"
 
     int width() const { return 7 * w_ + 10; }
-    int height() const { return 7 * h_ + 20; }
+    // Below the last row a strip as high as the bottom 4 pixels that close
+    // the pop-up, so that row neither touches the border nor closes it.
+    int height() const { return 7 * h_ + 26; }
     CalRect TitleRect() const;
     CalRect LeftArrowRect() const;
     CalRect RightArrowRect() const;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vorlane {
 
@@ -41,6 +42,12 @@ public:
     // off the end of the disc and when a command asked for a notice completes.
     virtual void SetNoticeHandler(std::function<void()> handler) = 0;
     virtual void RequestNotice() = 0;  // for the next command
+
+    // Where the disc comes from: the machine's drives, and a drive's device
+    // or a CUE disc image to read from (false when it holds no audio disc).
+    virtual std::vector<std::string> Drives() { return {}; }
+    virtual std::string Source() const { return {}; }
+    virtual bool OpenSource(const std::string&) { return false; }
 };
 
 // A machine without a drive: always "Not ready", every command harmless.

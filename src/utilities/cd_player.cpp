@@ -26,6 +26,20 @@ void CdPlayer::ReadDisc() {
     lengths_.clear();
     for (int t = 1, count = drive_.TrackCount(); t <= count; ++t) lengths_.push_back(drive_.TrackLength(t));
     loaded_ = true;
+    UpdateRepeatEnd();
+}
+
+void CdPlayer::FollowDiscReady(CdMode mode) {
+    const bool ready = mode != CdMode::NotReady && mode != CdMode::Open;
+    if (ready == discReady_) return;
+    discReady_ = ready;
+    // Without a disc only the door can do something.
+    if (ready) {
+        EnableAll();
+    } else {
+        enabled_.fill(false);
+        enabled_[static_cast<std::size_t>(CdButton::Eject)] = true;
+    }
 }
 
 void CdPlayer::Reset() {
@@ -36,10 +50,15 @@ void CdPlayer::Reset() {
     drive_.Stop();
     drive_.Seek(1, 0, 0);
     playing_ = paused_ = false;
-    EnableAll();
+    if (discReady_) EnableAll();
 }
 
 void CdPlayer::Press(CdButton button) {
+    FollowDiscReady(drive_.Mode());
+    if (!discReady_ && button != CdButton::Eject) {
+        Tick();
+        return;
+    }
     switch (button) {
         case CdButton::Play:
             drive_.Play();
@@ -66,6 +85,18 @@ void CdPlayer::Press(CdButton button) {
         case CdButton::Next: drive_.Next(); break;
         case CdButton::Previous: drive_.Previous(); break;
     }
+    if (button == CdButton::Play || button == CdButton::Next || button == CdButton::Previous) {
+        // The track that now plays is the one a ticked repeat keeps.
+        const int track = drive_.Position().track;
+        if (track >= 1) currentTrack_ = track;
+        UpdateRepeatEnd();
+    }
+    Tick();
+}
+
+void CdPlayer::DiscChanged() {
+    loaded_ = false;
+    Reset();
     Tick();
 }
 
@@ -77,6 +108,7 @@ void CdPlayer::Notice() {
 
 void CdPlayer::Tick() {
     const CdMode mode = drive_.Mode();
+    FollowDiscReady(mode);
     status_ = paused_ ? " Paused" : " " + CdModeName(mode);
     switch (mode) {
         case CdMode::Stopped:
@@ -115,10 +147,16 @@ void CdPlayer::SetContinuousPlay(bool on) {
 
 void CdPlayer::SetRepeatCurrentSong(bool on) {
     repeat_ = on;
+    UpdateRepeatEnd();
+}
+
+void CdPlayer::UpdateRepeatEnd() {
     if (!repeat_) return;
-    CdLength length;
-    if (currentTrack_ >= 1 && currentTrack_ <= static_cast<int>(lengths_.size()))
-        length = lengths_[static_cast<std::size_t>(currentTrack_ - 1)];
+    if (!loaded_ || currentTrack_ < 1 || currentTrack_ > static_cast<int>(lengths_.size())) {
+        repeatEnd_ = kNoRepeatEnd;
+        return;
+    }
+    const CdLength& length = lengths_[static_cast<std::size_t>(currentTrack_ - 1)];
     repeatEnd_ = AbsoluteSeconds(currentTrack_, length.minutes, length.seconds - 2);
 }
 

@@ -22,6 +22,8 @@ public:
     void Press(CdButton button);
     void Tick();
     void Notice();  // the drive's completion notice
+    // Another drive or disc image was chosen: read its tracks afresh.
+    void DiscChanged();
     void SetContinuousPlay(bool on);
     void SetRepeatCurrentSong(bool on);
 
@@ -36,6 +38,8 @@ public:
     int currentTrack() const { return currentTrack_; }
     int repeatEnd() const { return repeatEnd_; }
     bool tracksLoaded() const { return loaded_; }
+    // False while the drive has no disc to play (or there is no drive).
+    bool discReady() const { return discReady_; }
 
     // Seconds from the start of the disc; tracks not read count as empty.
     int AbsoluteSeconds(int track, int minutes, int seconds) const;
@@ -44,13 +48,18 @@ private:
     void ReadDisc();
     void Reset();
     void EnableAll() { enabled_.fill(true); }
+    void FollowDiscReady(CdMode mode);
+    // The repeat end of the track playing; none while the lengths are unknown.
+    void UpdateRepeatEnd();
 
     CdDrive& drive_;
     std::vector<CdLength> lengths_;
     bool loaded_ = false, playing_ = false, paused_ = false;
     bool continuous_ = false, repeat_ = false, refreshOn_ = true;
+    bool discReady_ = true;
     int currentTrack_ = 1;
-    int repeatEnd_ = 0;
+    int repeatEnd_ = kNoRepeatEnd;
+    static constexpr int kNoRepeatEnd = 1 << 30;
     std::string track_ = "0", time_ = "00:00", status_ = "Ready";
     CdColour colour_ = CdColour::Red;
     std::array<bool, kCdButtonCount> enabled_{};

@@ -1,5 +1,7 @@
 #include "widgets/help_window.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -64,6 +66,17 @@ HelpWindow* ShowHelpTopic(const DataFolders& folders, const QString& topic) {
     if (!window) {
         window = new HelpWindow(folders);
         window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    // Asked from a modal window (the calculator): help joins that window so
+    // it can be used while it runs, and goes back on its own when it closes.
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        modal && window->parentWidget() != modal) {
+        window->setParent(modal, Qt::Window);
+        QObject::connect(modal, &QDialog::finished, window, [help = window.data()] {
+            const bool shown = help->isVisible();
+            help->setParent(nullptr, Qt::Window);
+            if (shown) help->show();
+        });
     }
     window->showTopic(topic);
     window->show();

@@ -59,6 +59,7 @@ void WindowToolbar::addWindowButtons(ProgramWindow self, std::function<void()> b
 QAction* WindowToolbar::addSaveHelpClose(std::function<void()> save, std::function<void()> help,
                                          const QString& closeHint, std::function<void()> close) {
     QAction* saveButton = add(MakeToolIcon(ToolIcon::Save), QStringLiteral("Save Database"), std::move(save));
+    saveButton->setObjectName(QString::fromLatin1(kSaveDatabaseTool));
     add(MakeToolIcon(ToolIcon::Help), QStringLiteral("Display Help"), std::move(help));
     add(MakeToolIcon(ToolIcon::Exit), closeHint, std::move(close));
     return saveButton;

@@ -16,6 +16,9 @@ class QToolBar;
 
 namespace vorlane {
 
+// The object name of every toolbar's "Save Database" button.
+inline constexpr const char* kSaveDatabaseTool = "SaveDatabase";
+
 class WindowToolbar {
 public:
     WindowToolbar(QMainWindow& window, WindowOpener* opener);

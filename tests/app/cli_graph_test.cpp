@@ -40,11 +40,11 @@ TEST_F(GraphCommandTest, PrintsOneLinePerChildThenTheSums) {
         {{"1", "France"}, "Bordeaux\t2\nBurgundy\t1\nPaid\t16.50\nValue\t30.00\n"},
         {{"1", "Bordeaux : France"}, "Pauillac\t1\nPaid\t12.50\nValue\t10.00\n"},
         {{"1", "France", "--json"},
-         "{\n  \"description\": 1,\n  \"value\": \"France\",\n  \"children\": [\n"
+         "{\n  \"description\": 1,\n  \"label\": \"Region\",\n  \"value\": \"France\",\n  \"children\": [\n"
          "    {\n      \"caption\": \"Bordeaux\",\n      \"count\": 2\n    },\n"
          "    {\n      \"caption\": \"Burgundy\",\n      \"count\": 1\n    }\n  ],\n"
-         "  \"sums\": [\n    {\n      \"label\": \"Paid\",\n      \"sum\": \"16.50\"\n    },\n"
-         "    {\n      \"label\": \"Value\",\n      \"sum\": \"30.00\"\n    }\n  ]\n}\n"},
+         "  \"sums\": [\n    {\n      \"label\": \"Paid\",\n      \"sum\": 16.5\n    },\n"
+         "    {\n      \"label\": \"Value\",\n      \"sum\": 30.0\n    }\n  ]\n}\n"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments = {"graph", Path("cellar.dat")};
@@ -67,6 +67,10 @@ TEST_F(GraphCommandTest, BadArgumentsAreUsageErrors) {
         EXPECT_TRUE(IsOneLine(result.err)) << result.err;
     }
     EXPECT_EQ(Run({"graph", Path("missing.dat"), "1"}).exitCode, 2);
+    // A value's own text names the full paths it could mean.
+    EXPECT_EQ(Run({"graph", Path("cellar.dat"), "1", "Bordeaux"}).err,
+              "vorlane-cli: description 1 has no value \"Bordeaux\"; it could mean \"Bordeaux : France\"; "
+              "usage: vorlane-cli graph DB K [VALUE] [--json]\n");
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ TEST_F(SearchCommandTest, AnInvalidOrMissingFileIsAFileProblem) {
 TEST_F(SearchCommandTest, WrongArgumentCountIsAUsageError) {
     CliResult result = Run({"search", Path("cellar.dat")});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "usage: vorlane-cli search DB SRH\n");
+    EXPECT_EQ(result.err, "vorlane-cli: search takes 2 arguments, not 1; usage: vorlane-cli search DB SRH\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <filesystem>
 #include <random>
+#include <sstream>
 
 #include "cli_runner.h"
 #include "storage/database_file.h"
@@ -227,11 +228,16 @@ TEST_F(UsageTest, WrongCallsExitOneWithAUsageLine) {
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(IsOneLine(result.err));
-        EXPECT_NE(result.err.find("usage: vorlane-cli "), std::string::npos);
+        // One form for every usage error: what is wrong, then the usage.
+        EXPECT_EQ(result.err.rfind("vorlane-cli: ", 0), 0u);
+        EXPECT_NE(result.err.find("; usage: vorlane-cli "), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(Path("a.dat")));
-    EXPECT_EQ(Run({"dump"}).err, "usage: vorlane-cli dump FILE\n");
-    EXPECT_EQ(Run({"resave", file}).err, "usage: vorlane-cli resave IN OUT\n");
+    EXPECT_EQ(Run({"dump"}).err, "vorlane-cli: dump takes 1 argument, not 0; usage: vorlane-cli dump FILE\n");
+    EXPECT_EQ(Run({"resave", file}).err,
+              "vorlane-cli: resave takes 2 arguments, not 1; usage: vorlane-cli resave IN OUT\n");
+    // A command's own complaint about an argument takes the same form.
+    EXPECT_TRUE(Run({"sort", file, "x", Path("a.dat")}).err.ends_with("; usage: vorlane-cli sort FILE KEY OUT\n"));
     EXPECT_NE(Run({"frobnicate"}).err.find("\"frobnicate\""), std::string::npos);
     EXPECT_EQ(Run({"--frobnicate"}).err.rfind("vorlane-cli: unknown option \"--frobnicate\"", 0), 0u);
 }
@@ -242,6 +248,8 @@ TEST_F(UsageTest, HelpGoesToStandardOutput) {
     EXPECT_EQ(result.err, "");
     for (const char* form : {"dump FILE", "resave IN OUT", "info FILE", "--version"})
         EXPECT_NE(result.out.find(form), std::string::npos) << form;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
 }
 
 TEST_F(UsageTest, VersionIsOneLineWithTheProgramsName) {

@@ -47,7 +47,14 @@ TEST(Calculator, KeySequences) {
         {"200+10%", "220.00 ", 0, {"      10.00 %+", "     220.00 %=", sep}},
         {"200-10%", "180.00 ", 0, {"      10.00 %-", "     180.00 %=", sep}},
         {"50*10%", "5.00 ", 0, {"      10.00 %*", "       5.00 %=", sep}},
-        {"7P5+R=", "5.00 ", 5, {"       7.00 MR", "       7.00  +", "       5.00  =", sep}},
+        {"7P5+R=", "5.00 ", 5, {"       7.00 MR", "       0.00  +", "       5.00  =", sep}},
+        // After "=" the result goes on; a second "=" repeats the last operation.
+        {"2+3=*2=", "10.00 ", 10, {"       5.00   ", "       2.00  *", "      10.00  =", sep}},
+        {"2+3==", "8.00 ", 8, {"       3.00  +", "       8.00  =", sep}},
+        {"12+30=+", "42.00 ", 42, {"      42.00  =", sep, "      42.00   "}},
+        {"12+30=-2==", "38.00 ", 38, {"       2.00  -", "      38.00  =", sep}},
+        {"5==", "5.00 ", 5, {"       5.00   ", "       5.00  =", sep}},
+        {"2+3=*=", "25.00 ", 25, {"       5.00  *", "      25.00  =", sep}},
         {"1.239", "1.23 ", 0, {}},
         {"1.239<4", "1.24 ", 0, {}},
         {"12.<5", "125.00 ", 0, {}},
@@ -91,6 +98,16 @@ TEST(Calculator, OptionsCycleAndSetTheDecimals) {
     EXPECT_EQ(calc.Key(kQuit), CalcAction::Close);
     EXPECT_EQ(calc.Key(kUse), CalcAction::CloseConfirmed);
     EXPECT_EQ(calc.Key(kPrint), CalcAction::Print);
+}
+
+TEST(Calculator, ShowsTheLocalesSeparators) {
+    Calculator calc;
+    calc.SetSeparators(",", ".");
+    Press(calc, "1234.5*1000=");
+    EXPECT_EQ(calc.display(), "1.234.500,00 ");
+    EXPECT_EQ(calc.tape()[calc.tape().size() - 2], "1.234.500,00  =");
+    EXPECT_EQ(FormatCalcNumber(-1234567.25, 1, ",", "\xC2\xA0"), "-1\xC2\xA0" "234\xC2\xA0" "567,3");
+    EXPECT_EQ(FormatCalcNumber(1.5e15, 2, ","), "1,5E+15");
 }
 
 TEST(CalcNumber, FormatsWithSeparatorsDecimalsAndFourteenDigits) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 namespace vorlane {
 namespace {
 
@@ -109,6 +112,35 @@ TEST(Calendar, PressesOnTitleArrowsCellsAndOutside) {
     EXPECT_EQ(popup.PressLeft(-1, 20), CalClose::NotConfirmed);
     EXPECT_EQ(popup.ReleaseRight(), CalClose::NotConfirmed);
     EXPECT_EQ(popup.selected(), (CalDate{2000, 12, 25}));
+}
+
+TEST(Calendar, DatesStayWithinYearsOneToNineThousandNineHundredNinetyNine) {
+    struct Case {
+        CalDate opening;
+        std::vector<CalKey> keys;
+        int arrowPresses;  // on the left arrow (negative: the right one), in the month view
+        CalDate selected;
+        const char* title;
+    };
+    using K = CalKey;
+    const Case cases[] = {
+        {{2026, 12, 10}, {K::Space}, 2027, {1, 1, 1}, "1"},
+        {{2, 3, 15}, {}, 16, {1, 1, 1}, "Jan 1"},
+        {{1, 1, 5}, {K::Up, K::Left, K::Left, K::PageUp}, 0, {1, 1, 1}, "Jan 1"},
+        {{9999, 11, 20}, {K::PageDown, K::PageDown, K::Down, K::Right}, 0, {9999, 12, 31}, "Dec 9999"},
+        {{9998, 6, 30}, {K::Space}, -5, {9999, 12, 31}, "9999"},
+    };
+    for (const Case& c : cases) {
+        CalendarPopup popup(c.opening, {2000, 1, 1}, kW, kH);
+        for (CalKey key : c.keys) popup.Key(key);
+        const CalRect arrow = c.arrowPresses > 0 ? popup.LeftArrowRect() : popup.RightArrowRect();
+        for (int i = 0; i < std::abs(c.arrowPresses); ++i) popup.PressLeft(arrow.x + 1, arrow.y + 2);
+        EXPECT_EQ(popup.selected(), c.selected) << c.title;
+        EXPECT_EQ(popup.title(), c.title);
+        for (const CalCell& cell : popup.grid()) EXPECT_GE(cell.date.day, 1);
+    }
+    EXPECT_EQ(AddMonths({1, 2, 28}, -25), (CalDate{1, 1, 1}));
+    EXPECT_EQ(DaysInMonth(1, 0), 0);
 }
 
 }  // namespace

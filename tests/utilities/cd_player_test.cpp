@@ -119,6 +119,26 @@ TEST(CdPlayer, RepeatRestartsTheTrackTwoSecondsBeforeItsEnd) {
     EXPECT_EQ(player.trackText(), "3");
 }
 
+TEST(CdPlayer, RepeatTickedBeforeTheDiscWasReadKeepsPlaying) {
+    ScriptedDrive drive;
+    CdPlayer player(drive);
+    player.SetRepeatCurrentSong(true);
+    player.Tick();
+    drive.Seek(2, 0, 0);
+    player.Press(CdButton::Play);
+    EXPECT_EQ(player.repeatEnd(), 180 + 238);
+    drive.log.clear();
+    for (int second = 1; second <= 5; ++second) {
+        drive.Wait(1);
+        player.Tick();
+    }
+    EXPECT_EQ(drive.log, "");
+    EXPECT_EQ(player.trackText(), "2");
+    EXPECT_EQ(player.timeText(), "00:05");
+    player.Press(CdButton::Next);
+    EXPECT_EQ(player.repeatEnd(), 180 + 240 + 148);
+}
+
 TEST(CdPlayer, ContinuousPlayStartsOverAtTheEndOfTheDisc) {
     for (bool continuous : {false, true}) {
         ScriptedDrive drive;
@@ -153,13 +173,20 @@ TEST(CdPlayer, OpenDoorResetsAndForgetsTheDisc) {
     EXPECT_FALSE(player.tracksLoaded());
 }
 
-TEST(CdPlayer, ADriveThatIsNotReadyFailsNothing) {
+TEST(CdPlayer, WithoutADiscNothingPretendsToPlay) {
     NoCdDrive drive;
     CdPlayer player(drive);
-    for (CdButton b : {CdButton::Play, CdButton::Pause, CdButton::Next, CdButton::Eject}) player.Press(b);
+    for (CdButton b : {CdButton::Play, CdButton::Pause}) {
+        player.Press(b);
+        EXPECT_EQ(player.status(), " Not ready");
+        EXPECT_EQ(player.colour(), CdColour::Red);
+    }
     player.SetRepeatCurrentSong(true);
     player.Tick();
-    EXPECT_EQ(player.status(), " Not ready");
+    EXPECT_FALSE(player.discReady());
+    for (CdButton b : {CdButton::Play, CdButton::Pause, CdButton::Stop, CdButton::Next, CdButton::Previous})
+        EXPECT_FALSE(player.enabled(b));
+    EXPECT_TRUE(player.enabled(CdButton::Eject));
 }
 
 TEST(CdPlayback, StepsAndEndsByTheClock) {

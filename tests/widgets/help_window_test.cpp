@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -16,7 +19,8 @@ const QString kHelpDir = QStringLiteral(VORLANE_SOURCE_DIR "/data/help/");
 
 const QStringList kTopics = {"Contents",        "Introduction",   "Getting Started",  "Customizing the Software",
                              "Search Function", "Spreadsheet View", "Album View",     "HTML Reports",
-                             "Regular Reports", "Shopping Lists", "Graph Function",   "Passwords"};
+                             "Regular Reports", "Shopping Lists", "Graph Function",   "Passwords",
+                             "Calculator",      "Calendar",       "CD Player"};
 
 QString Read(const QString& file) {
     QFile f(kHelpDir + file);
@@ -48,6 +52,34 @@ TEST(HelpTest, EveryTopicHasAPageAndEveryLinkLeadsToOne) {
 
 TEST(HelpTest, ThePasswordsPageSaysTheyAreNotEncryption) {
     EXPECT_TRUE(Read("passwords.html").contains("not encryption"));
+}
+
+TEST(HelpTest, TheContentsListEveryPageAndTheSampleCellar) {
+    const QString contents = Read("contents.html");
+    for (const QString& topic : kTopics.mid(1)) EXPECT_TRUE(contents.contains(HelpFileName(topic))) << topic.toStdString();
+    EXPECT_FALSE(contents.contains("later versions"));
+    EXPECT_TRUE(contents.contains("sample/cellar.dat"));
+    EXPECT_TRUE(Read("graph-function.html").contains("Double-click"));
+}
+
+TEST(HelpTest, HelpAskedFromAModalWindowCanBeUsedWhileItRuns) {
+    DataFolders folders{"", VORLANE_SOURCE_DIR "/data"};
+    QDialog modal;
+    QPointer<HelpWindow> help;
+    bool usable = false;
+    QTimer::singleShot(0, &modal, [&] {
+        help = ShowHelpTopic(folders, QStringLiteral("Contents"));
+        // A window the modal one does not block: its own child window.
+        usable = help && help->isWindow() && help->parentWidget() == &modal && help->isVisible();
+        modal.accept();
+    });
+    modal.exec();
+    EXPECT_TRUE(usable);
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->parentWidget(), nullptr);  // it outlives the modal window
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+    QApplication::processEvents();
 }
 
 TEST(HelpTest, TheWindowOpensATopicAndSaysSoWhenAPageIsMissing) {

@@ -14,32 +14,43 @@ namespace {
 
 constexpr std::string_view kProgram = "vorlane-cli";
 
-std::string ShortUsage() {
-    std::string text = "usage: " + std::string(kProgram);
-    std::string_view separator = " ";
-    for (const Command& c : Commands()) {
-        text += separator;
-        text += std::string(c.name) + " " + std::string(c.arguments);
-        separator = " | ";
+constexpr std::size_t kColumns = 80;
+
+// Words of text in lines of at most kColumns, each after indent blanks.
+void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent) {
+    std::string line(indent, ' ');
+    bool empty = true;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view word = text.substr(start, end - start);
+        if (!empty && line.size() + 1 + word.size() > kColumns) {
+            out << line << '\n';
+            line.assign(indent, ' ');
+            empty = true;
+        }
+        if (!empty) line += ' ';
+        line += word;
+        empty = false;
+        start = end + 1;
     }
-    return text + " | --help | --version";
+    if (!empty) out << line << '\n';
 }
 
 void PrintHelp(std::ostream& out) {
     out << "usage: " << kProgram << " COMMAND ARGUMENTS\n\ncommands:\n";
-    std::vector<std::string> forms;
-    std::size_t width = std::string_view("--help").size();
-    for (const Command& c : Commands()) {
-        forms.push_back(std::string(c.name) + " " + std::string(c.arguments));
-        width = std::max(width, forms.back().size());
-    }
-    auto line = [&](const std::string& form, std::string_view summary) {
-        out << "  " << form << std::string(width - form.size() + 2, ' ') << summary << '\n';
+    auto entry = [&](const std::string& form, std::string_view summary) {
+        PrintWrapped(out, form, 2);
+        PrintWrapped(out, summary, 6);
     };
-    for (std::size_t i = 0; i < forms.size(); ++i) line(forms[i], Commands()[i].summary);
-    line("--help", "show this help");
-    line("--version", "show the version");
-    out << "\nExit status: 0 success, 1 usage error, 2 a file that cannot be read, is not valid or cannot be written.\n";
+    for (const Command& c : Commands()) entry(std::string(c.name) + " " + std::string(c.arguments), c.summary);
+    entry("--help", "show this help");
+    entry("--version", "show the version");
+    out << '\n';
+    PrintWrapped(out,
+                 "Exit status: 0 success, 1 usage error, 2 a file that cannot be read, is not valid or cannot be "
+                 "written.",
+                 0);
 }
 
 // Scripts read one line per failure, whatever a path or a system message holds.
@@ -48,6 +59,21 @@ void Complain(std::ostream& err, const std::string& message) {
     for (char& c : line)
         if (c == '\n' || c == '\r') c = ' ';
     err << line << '\n';
+}
+
+// Every usage error in one form, on one line: what is wrong, then the usage
+// of the command (or of the program when there is no command).
+void ComplainOfUsage(std::ostream& err, const std::string& problem, const Command* command = nullptr) {
+    const std::string usage = command ? std::string(command->name) + " " + std::string(command->arguments)
+                                      : "COMMAND ARGUMENTS (" + std::string(kProgram) + " --help lists them)";
+    Complain(err, std::string(kProgram) + ": " + problem + "; usage: " + std::string(kProgram) + " " + usage);
+}
+
+std::string ArgumentCount(const Command& c) {
+    const std::size_t most = c.argumentCount + c.optionalCount;
+    std::string count = std::to_string(c.argumentCount);
+    if (most != c.argumentCount) count += " to " + std::to_string(most);
+    return count + (most == 1 ? " argument" : " arguments");
 }
 
 const Command* Find(std::string_view name) {
@@ -62,13 +88,13 @@ std::ostream& Warnings() { return std::cerr; }
 
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        Complain(err, ShortUsage());
+        ComplainOfUsage(err, "no command given");
         return kExitUsage;
     }
     const bool help = args[0] == "--help" || args[0] == "-h";
     if (help || args[0] == "--version") {
         if (args.size() != 1) {
-            Complain(err, ShortUsage());
+            ComplainOfUsage(err, args[0] + " takes no arguments");
             return kExitUsage;
         }
         if (help)
@@ -78,18 +104,20 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return kExitOk;
     }
     if (args[0].starts_with('-')) {
-        Complain(err, std::string(kProgram) + ": unknown option \"" + args[0] + "\"; " + ShortUsage());
+        ComplainOfUsage(err, "unknown option \"" + args[0] + "\"");
         return kExitUsage;
     }
     const Command* command = Find(args[0]);
     if (!command) {
-        Complain(err, std::string(kProgram) + ": unknown command \"" + args[0] + "\"; " + ShortUsage());
+        ComplainOfUsage(err, "unknown command \"" + args[0] + "\"");
         return kExitUsage;
     }
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (rest.size() < command->argumentCount || rest.size() > command->argumentCount + command->optionalCount) {
-        Complain(err, "usage: " + std::string(kProgram) + " " + std::string(command->name) + " " +
-                          std::string(command->arguments));
+        ComplainOfUsage(err,
+                        std::string(command->name) + " takes " + ArgumentCount(*command) + ", not " +
+                            std::to_string(rest.size()),
+                        command);
         return kExitUsage;
     }
     try {
@@ -97,7 +125,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         out.flush();
         if (!out) throw FileProblem("could not write to standard output");
     } catch (const UsageError& e) {
-        Complain(err, std::string(kProgram) + ": " + e.what());
+        ComplainOfUsage(err, e.what(), command);
         return kExitUsage;
     } catch (const FileProblem& e) {
         Complain(err, std::string(kProgram) + ": " + e.what());

@@ -1,6 +1,7 @@
 #include "app/ui/program_windows.h"
 #include "app/ui/program_utilities.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include "storage/app_settings.h"
 #include "views/ui/album_window.h"
 #include "views/ui/spreadsheet_window.h"
+#include "widgets/window_toolbar.h"
 
 namespace vorlane {
 
@@ -74,6 +76,7 @@ ProgramWindows::ProgramWindows(DatabaseSession& session, Dialogs& dialogs, AppPa
     spreadsheet_ = std::make_unique<SpreadsheetWindow>(context_, std::move(sheet));
     buildReportMenu();
 
+    connect(main_.get(), &MainWindow::commandStatesChanged, this, &ProgramWindows::followSaveState);
     connect(main_.get(), &MainWindow::commandStatesChanged, search_.get(), &SearchWindow::updateCommandStates);
     connect(main_.get(), &MainWindow::commandStatesChanged, spreadsheet_.get(), &SpreadsheetWindow::updateCommandStates);
     connect(main_.get(), &MainWindow::applicationReset, this, [this] {
@@ -110,9 +113,18 @@ QWidget* ProgramWindows::openWindow(ProgramWindow window) const {
 }
 
 void ProgramWindows::showKept(QWidget* window) {
-    window->show();
+    // A minimised window comes back too: opening it is asking to see it.
+    if (window->isMinimized()) window->showNormal();
+    else window->show();
     window->raise();
     window->activateWindow();
+}
+
+void ProgramWindows::followSaveState() {
+    const bool enabled = session_.saveEnabled();
+    for (auto& [name, window] : open_)
+        if (window)
+            if (auto* save = window->findChild<QAction*>(QString::fromLatin1(kSaveDatabaseTool))) save->setEnabled(enabled);
 }
 
 void ProgramWindows::open(ProgramWindow window) {
@@ -121,10 +133,10 @@ void ProgramWindows::open(ProgramWindow window) {
             showKept(main_.get());
             return;
         case ProgramWindow::Search:
-            search_->showWindow();
+            search_->showWindow();  // the same rule, and the search window's own
             return;
         case ProgramWindow::Spreadsheet:
-            spreadsheet_->showWindow();
+            spreadsheet_->showWindow();  // the same rule, and it shows the records afresh
             return;
         default:
             break;
@@ -140,6 +152,7 @@ void ProgramWindows::open(ProgramWindow window) {
         if (!made) return;
         made->setAttribute(Qt::WA_DeleteOnClose);
         open_[window] = made;
+        followSaveState();
         showKept(made);
     });
 }

@@ -50,6 +50,8 @@ private:
     void registerUtilities();  // the graph, the drinking window and the desk utilities
     void buildReportMenu();
     void showKept(QWidget* window);
+    // Every open window's "Save Database" follows the main window's state.
+    void followSaveState();
     void closeOthers();
 
     DatabaseSession& session_;

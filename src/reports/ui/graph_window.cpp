@@ -1,5 +1,6 @@
 #include "reports/ui/graph_window.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -45,6 +47,14 @@ GraphWindow::GraphWindow(WindowContext& context, QWidget* parent)
     SGraph->setHeaderHidden(true);
     SGraph->setExpandsOnDoubleClick(false);
     connect(SGraph, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { chartChildren(item); });
+    // Enter charts the selected value too, for those who use the keyboard.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), SGraph);
+        enter->setContext(Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] {
+            if (QTreeWidgetItem* item = SGraph->currentItem()) chartChildren(item);
+        });
+    }
 
     chart_ = new GraphChart;
     Paid = new QLineEdit;
@@ -108,6 +118,12 @@ void GraphWindow::buildToolbar() {
         [this] { ShowHelpTopic(context_.paths.data, QStringLiteral("Graph Function")); },
         QStringLiteral("Close Graph Window"), [this] { close(); });
     saveTool_->setEnabled(session_.saveEnabled());
+}
+
+void GraphWindow::closeEvent(QCloseEvent* event) {
+    // Closed with its own button while still active: no other window took over to save it.
+    saveSize();
+    QMainWindow::closeEvent(event);
 }
 
 void GraphWindow::saveSize() {

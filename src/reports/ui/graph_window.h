@@ -42,6 +42,9 @@ public:
     // Where printing goes; replaceable so tests need no print dialog.
     std::function<bool(QPrinter&)> askPrinter;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildToolbar();
     NodeIndex indexOf(QTreeWidgetItem* item) const;

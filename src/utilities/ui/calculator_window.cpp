@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -83,11 +84,18 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QDialog(parent) {
     auto* help = new QPushButton(QStringLiteral("Call for Help"));
     connect(help, &QPushButton::clicked, this, [this] { if (openHelp_) openHelp_(); });
     options_->addWidget(help);
-    for (QWidget* w : {static_cast<QWidget*>(contact), static_cast<QWidget*>(help),
-                       static_cast<QWidget*>(decimals_)})
-        w->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* w : {static_cast<QWidget*>(contact), static_cast<QWidget*>(help)}) w->setFocusPolicy(Qt::NoFocus);
+    // "# Decimals" is typed into: it takes the keys while its page shows.
+    decimals_->setFocusPolicy(Qt::ClickFocus);
+    decimals_->installEventFilter(this);
+
+    // The locale's separators; "." keeps its code whatever it shows.
+    const QLocale locale;
+    calc_.SetSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
+    decimalPoint_ = locale.decimalPoint();
 
     auto* grid = new QGridLayout;
+    keypad_ = grid;
     struct Place {
         const char* caption;
         int code, row, column;
@@ -100,7 +108,8 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QDialog(parent) {
         {"1", '1', 4, 0},           {"2", '2', 4, 1},           {"3", '3', 4, 2},           {"=", kEquals, 4, 3},
         {"0", '0', 5, 0},           {".", kPoint, 5, 1},        {"Opt", kOptions, 5, 2},    {"Print", kPrint, 5, 3},
     };
-    for (const Place& p : places) grid->addWidget(makeKey(QString::fromLatin1(p.caption), p.code), p.row, p.column);
+    for (const Place& p : places)
+        grid->addWidget(makeKey(p.code == kPoint ? decimalPoint_ : QString::fromLatin1(p.caption), p.code), p.row, p.column);
     grid->addWidget(makeKey(QStringLiteral("Quit"), kQuit), 6, 0, 1, 4);
     makeKey(QStringLiteral("Use"), kUse)->hide();
 
@@ -142,8 +151,15 @@ QStringList CalculatorWindow::tapeLines() const {
 
 void CalculatorWindow::pressKey(int code) {
     const int stateBefore = calc_.optionState();
+    if (stateBefore == 1) decimals_->interpretText();  // what was typed counts, Enter or not
     CalcAction action = calc_.Key(code);
-    if (calc_.optionState() == 1 && stateBefore != 1) decimals_->setValue(calc_.decimalsEdit());
+    if (calc_.optionState() == 1 && stateBefore != 1) {
+        decimals_->setValue(calc_.decimalsEdit());
+        decimals_->setFocus();
+        decimals_->selectAll();
+    } else if (calc_.optionState() != 1 && decimals_->hasFocus()) {
+        decimals_->clearFocus();
+    }
     refresh();
     switch (action) {
         case CalcAction::Print: printTape(); break;
@@ -156,19 +172,50 @@ void CalculatorWindow::pressKey(int code) {
 void CalculatorWindow::printTape() { printTape_(tapeLines(), ScreenTicket->font()); }
 
 void CalculatorWindow::refresh() {
-    display_->setText(QString::fromLatin1(calc_.display().c_str()));
+    display_->setText(QString::fromStdString(calc_.display()));
     options_->setCurrentIndex(calc_.optionState());
     const auto& tape = calc_.tape();
-    for (int i = ScreenTicket->count(); i < static_cast<int>(tape.size()); ++i)
-        ScreenTicket->addItem(QString::fromLatin1(tape[static_cast<std::size_t>(i)].c_str()));
+    for (int i = ScreenTicket->count(); i < static_cast<int>(tape.size()); ++i) {
+        // Aligned by the list, so a line longer than the tape's width lines up too.
+        auto* line = new QListWidgetItem(QString::fromStdString(tape[static_cast<std::size_t>(i)]));
+        line->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        ScreenTicket->addItem(line);
+    }
     ScreenTicket->scrollToBottom();
-    key(kMemoryClear)->setVisible(calc_.memoryKeysVisible());
-    key(kMemoryRecall)->setVisible(calc_.memoryKeysVisible());
+    showMemoryKeys(calc_.memoryKeysVisible());
+}
+
+void CalculatorWindow::showMemoryKeys(bool shown) {
+    if (memoryKeysShown_ == shown) return;
+    memoryKeysShown_ = shown;
+    // Without a memory, "M +" and "M -" take the whole row: no holes where MC and MR were.
+    QPushButton* row[] = {key(kMemoryClear), key(kMemoryRecall), key(kMemoryPlus), key(kMemoryMinus)};
+    for (QPushButton* b : row) keypad_->removeWidget(b);
+    row[0]->setVisible(shown);
+    row[1]->setVisible(shown);
+    if (shown) {
+        for (int column = 0; column < 4; ++column) keypad_->addWidget(row[column], 0, column);
+    } else {
+        keypad_->addWidget(row[2], 0, 0, 1, 2);
+        keypad_->addWidget(row[3], 0, 2, 1, 2);
+    }
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    if (calc_.optionState() != 0) {
+        // The options page has the keys: Esc still quits, Tab ("Opt") and
+        // Enter move on; the rest belong to the page, never the hidden entry.
+        switch (key->key()) {
+            case Qt::Key_Escape: pressKey(kQuit); return true;
+            case Qt::Key_Tab:
+            case Qt::Key_Return:
+            case Qt::Key_Enter: pressKey(kOptions); return true;
+            default: return watched != decimals_;
+        }
+    }
+    if (watched == decimals_) return false;
     int code = 0;
     switch (key->key()) {
         case Qt::Key_Escape: code = kQuit; break;
@@ -176,7 +223,8 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter: code = kEquals; break;
         default:
-            if (key->text().size() == 1 && key->text()[0].unicode() < 0x80)
+            if (key->text() == decimalPoint_) code = kPoint;
+            else if (key->text().size() == 1 && key->text()[0].unicode() < 0x80)
                 code = Calculator::TypedKeyCode(key->text()[0].toLatin1());
     }
     if (code == 0) return QDialog::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 
 #include "utilities/calculator.h"
 
+class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -41,6 +42,7 @@ protected:
 private:
     QPushButton* makeKey(const QString& caption, int code);
     void refresh();
+    void showMemoryKeys(bool shown);
     void printTape();
 
     Calculator calc_;
@@ -49,6 +51,9 @@ private:
     QStackedWidget* options_ = nullptr;
     QSpinBox* decimals_ = nullptr;
     std::map<int, QPushButton*> keys_;
+    QGridLayout* keypad_ = nullptr;
+    bool memoryKeysShown_ = true;
+    QString decimalPoint_;
     std::function<void()> openHelp_;
     TapePrinter printTape_;
 };

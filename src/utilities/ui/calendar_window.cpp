@@ -1,5 +1,7 @@
 #include "utilities/ui/calendar_window.h"
 
+#include <algorithm>
+
 #include <QDate>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +14,8 @@ namespace vorlane {
 namespace {
 QRect ToQt(const CalRect& r) { return {r.x, r.y, r.width, r.height}; }
 
+const QColor kNeighbourInk(0x59, 0x59, 0x59);  // 6.1 : 1 on #f0f0f0
+
 QFont PopupFont() {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -19,6 +23,12 @@ QFont PopupFont() {
     return font;
 }
 }  // namespace
+
+// A light face whatever the desktop's theme: the day numbers are black.
+QColor CalendarWindow::face() const {
+    const QColor button = palette().button().color();
+    return button.lightness() >= 215 ? button : QColor(0xF0, 0xF0, 0xF0);
+}
 
 CalDate Today() {
     QDate d = QDate::currentDate();
@@ -28,7 +38,11 @@ CalDate Today() {
 CalendarWindow::CalendarWindow(CalDate date, CalDate today, QWidget* parent) : QDialog(parent, Qt::Popup) {
     setFont(PopupFont());
     QFontMetrics metrics(font());
-    const int w = metrics.horizontalAdvance(QStringLiteral("99")) + 6;
+    // Wide enough for "99" and for the widest day name, with a gap between names.
+    int widest = metrics.horizontalAdvance(QStringLiteral("99"));
+    for (const char* name : CalendarPopup::DayNames())
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(name)));
+    const int w = widest + 8;
     const int h = metrics.height() + 4;
     popup_ = std::make_unique<CalendarPopup>(date, today, w, h);
     setFixedSize(popup_->width(), popup_->height());
@@ -100,9 +114,7 @@ void CalendarWindow::paintDoubleRule(QPainter& p, int y) {
 
 void CalendarWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // The neighbouring months' days are white: today's light button faces
-    // would hide them, so the face is taken a shade darker.
-    p.fillRect(rect(), palette().button().color().darker(125));
+    p.fillRect(rect(), face());
     p.setPen(Qt::darkGray);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 
@@ -130,7 +142,8 @@ void CalendarWindow::paintDays(QPainter& p) {
     for (int i = 0; i < 42; ++i) {
         const CalCell& cell = grid[static_cast<std::size_t>(i)];
         QRect r = ToQt(popup_->CellRect(i));
-        QColor ink = !cell.inMonth ? QColor(Qt::white) : QColor(Qt::black);  // weekend colour is black too
+        // The neighbouring months' days are grey, yet at least 4.5 : 1 against the face.
+        QColor ink = !cell.inMonth ? kNeighbourInk : QColor(Qt::black);  // weekend colour is black too
         if (cell.selected) {
             p.fillRect(r.adjusted(1, 1, -1, -1), palette().highlight());
             ink = palette().highlightedText().color();

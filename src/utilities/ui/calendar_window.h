@@ -3,6 +3,7 @@
 // which decides what every press, release and key does. CalendarPicker holds the
 // date between openings and places the pop-up.
 
+#include <QColor>
 #include <QDialog>
 #include <memory>
 
@@ -27,6 +28,7 @@ protected:
 
 private:
     void follow(CalClose close);
+    QColor face() const;
     void paintDays(class QPainter& p);
     void paintMonths(class QPainter& p);
     void paintArrow(class QPainter& p, CalRect r, bool left);

@@ -1,10 +1,14 @@
 #include "utilities/ui/cd_player_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,8 +54,9 @@ CdPlayerWindow::CdPlayerWindow(CdDrive& drive, QWidget* parent) : QWidget(parent
     setWindowTitle(QStringLiteral("CD Player"));
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("CDPanel"));
-    setStyleSheet(QStringLiteral("#CDPanel { background: black; } QCheckBox { color: white; }"
-                                 "QLabel#CDStatus { color: white; }"));
+    // Only the panel is black: the check boxes' and the chooser's own faces
+    // stay light, so a tick stays dark on white and shows.
+    setStyleSheet(QStringLiteral("#CDPanel { background: black; } QLabel#CDStatus, QLabel#CDNotice { color: white; }"));
 
     trackCaption_ = PanelLabel(QStringLiteral("Track:"));
     timeCaption_ = PanelLabel(QStringLiteral("Postion:"));
@@ -100,13 +105,44 @@ CdPlayerWindow::CdPlayerWindow(CdDrive& drive, QWidget* parent) : QWidget(parent
 
     continuous_ = new QCheckBox(QStringLiteral("Continuous Play"));
     repeat_ = new QCheckBox(QStringLiteral("Repeat Current Song"));
+    for (QCheckBox* box : {continuous_, repeat_}) {
+        QPalette white = box->palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        box->setPalette(white);
+    }
+
+    notice_ = new QLabel;
+    notice_->setObjectName(QStringLiteral("CDNotice"));
+    notice_->setWordWrap(true);
+    driveChoice_ = new QComboBox;
+    driveChoice_->setToolTip(QStringLiteral("The drive to play from"));
+    openImage_ = new QPushButton(QStringLiteral("Open Image..."));
+    openImage_->setToolTip(QStringLiteral("Play a disc image (CUE/BIN) instead of a drive"));
+    chooseImage = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Open Disc Image"), QString(),
+                                            QStringLiteral("Disc images (*.cue)"));
+    };
+    connect(openImage_, &QPushButton::clicked, this, [this] {
+        const QString path = chooseImage();
+        if (!path.isEmpty()) openSource(path);
+    });
+    fillDriveChoice();
+    connect(driveChoice_, &QComboBox::activated, this, [this](int index) {
+        const QString device = driveChoice_->itemData(index).toString();
+        if (!device.isEmpty() && device != QString::fromStdString(drive_.Source())) openSource(device);
+    });
+    auto* source = new QHBoxLayout;
+    source->addWidget(driveChoice_, 1);
+    source->addWidget(openImage_);
     connect(continuous_, &QCheckBox::toggled, this, [this](bool on) { player_.SetContinuousPlay(on); });
     connect(repeat_, &QCheckBox::toggled, this, [this](bool on) { player_.SetRepeatCurrentSong(on); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(readout);
     layout->addWidget(CDStatus);
+    layout->addWidget(notice_);
     layout->addLayout(controls);
+    layout->addLayout(source);
     layout->addWidget(continuous_);
     layout->addWidget(repeat_);
 
@@ -119,6 +155,30 @@ CdPlayerWindow::CdPlayerWindow(CdDrive& drive, QWidget* parent) : QWidget(parent
         showPlayer();
     });
     Timer1.start(1000);
+    player_.Tick();
+    showPlayer();
+}
+
+void CdPlayerWindow::fillDriveChoice() {
+    driveChoice_->clear();
+    const std::string source = drive_.Source();
+    for (const std::string& device : drive_.Drives()) {
+        const QString name = QString::fromStdString(device);
+        driveChoice_->addItem(QStringLiteral("Drive %1").arg(name), name);
+    }
+    hasDrive_ = driveChoice_->count() > 0;
+    const QString current = QString::fromStdString(source);
+    if (!current.isEmpty() && driveChoice_->findData(current) < 0)
+        driveChoice_->addItem(QFileInfo(current).fileName(), current);
+    if (driveChoice_->count() == 0) driveChoice_->addItem(QStringLiteral("No CD drive found"));
+    driveChoice_->setCurrentIndex(std::max(0, driveChoice_->findData(current)));
+    driveChoice_->setEnabled(hasDrive_);
+}
+
+void CdPlayerWindow::openSource(const QString& path) {
+    drive_.OpenSource(path.toStdString());
+    fillDriveChoice();
+    player_.DiscChanged();
     showPlayer();
 }
 
@@ -133,6 +193,15 @@ void CdPlayerWindow::showPlayer() {
     for (QLabel* label : {trackCaption_, timeCaption_, lblTrack, lblTime}) label->setStyleSheet(ink);
     for (int b = 0; b < kCdButtonCount; ++b)
         buttons_[static_cast<std::size_t>(b)]->setEnabled(player_.enabled(static_cast<CdButton>(b)));
+    const bool anySource = hasDrive_ || !drive_.Source().empty();
+    if (!anySource) button(CdButton::Eject)->setEnabled(false);
+    QString notice;
+    if (!player_.discReady()) {
+        if (!anySource) notice = QStringLiteral("No CD drive found. Open a disc image (CUE/BIN) to play one.");
+        else notice = QStringLiteral("No audio disc in %1.").arg(driveChoice_->currentText());
+    }
+    notice_->setText(notice);
+    notice_->setVisible(!notice.isEmpty());
     if (player_.refreshOn() != Timer1.isActive()) {
         if (player_.refreshOn()) Timer1.start(1000);
         else Timer1.stop();

@@ -6,12 +6,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "utilities/cd_player.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace vorlane {
@@ -32,8 +35,18 @@ public:
     QLabel* CDStatus = nullptr;
     QTimer Timer1;
 
+    // What the player cannot do without a drive or a disc, in words.
+    QLabel* notice() const { return notice_; }
+    QComboBox* driveChoice() const { return driveChoice_; }
+    QPushButton* openImageButton() const { return openImage_; }
+    // Plays from a drive's device or a CUE image from now on.
+    void openSource(const QString& path);
+    // Asks for a disc image; replaceable so tests need no file chooser.
+    std::function<QString()> chooseImage;
+
 private:
     void showPlayer();
+    void fillDriveChoice();
 
     CdDrive& drive_;
     CdPlayer player_;
@@ -42,6 +55,10 @@ private:
     std::array<QToolButton*, kCdButtonCount> buttons_{};
     QCheckBox* continuous_ = nullptr;
     QCheckBox* repeat_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QComboBox* driveChoice_ = nullptr;
+    QPushButton* openImage_ = nullptr;
+    bool hasDrive_ = false;
 };
 
 }  // namespace vorlane

@@ -7,11 +7,14 @@
 #include <QMenu>
 #include <QToolBar>
 #include <fstream>
+#include <filesystem>
 #include <map>
+#include <vector>
 
 #include "app/ui/program_windows.h"
 #include "editor/ui/main_window.h"
 #include "search/ui/search_window.h"
+#include "views/ui/spreadsheet_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -97,6 +100,64 @@ TEST(ProgramWindowsTest, ToolbarsListTheirButtonsInOrderAndEnableWhatCanOpen) {
                                                                                   : ProgramWindow::ShoppingList;
         EXPECT_EQ(entry->isEnabled(), windows.canOpen(target)) << entry->text().toStdString();
     }
+}
+
+TEST(ProgramWindowsTest, OpeningAMinimisedWindowBringsItBack) {
+    testing::TempFolder folder;
+    AppPaths paths{folder.file("Vorlane.ini"), {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    testing::ScriptedDialogs dialogs;
+    DatabaseSession session(dialogs, paths.data);
+    ProgramWindows windows(session, dialogs, paths);
+    for (ProgramWindow target : {ProgramWindow::Main, ProgramWindow::Graph, ProgramWindow::Album,
+                                 ProgramWindow::HtmlReport, ProgramWindow::ShoppingList, ProgramWindow::CdPlayer,
+                                 ProgramWindow::Search, ProgramWindow::Spreadsheet}) {
+        windows.open(target);
+        QWidget* window = target == ProgramWindow::Main          ? &windows.main()
+                          : target == ProgramWindow::Search      ? static_cast<QWidget*>(&windows.search())
+                          : target == ProgramWindow::Spreadsheet ? static_cast<QWidget*>(&windows.spreadsheet())
+                                                                 : windows.openWindow(target);
+        ASSERT_NE(window, nullptr) << static_cast<int>(target);
+        window->showMinimized();
+        ASSERT_TRUE(window->isMinimized());
+        windows.open(target);
+        EXPECT_FALSE(window->isMinimized()) << static_cast<int>(target);
+        EXPECT_TRUE(window->isVisible());
+    }
+}
+
+TEST(ProgramWindowsTest, SaveButtonsFollowTheMainWindowWhileOpen) {
+    testing::TempFolder folder;
+    AppPaths paths{folder.file("Vorlane.ini"), {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    testing::ScriptedDialogs dialogs;
+    DatabaseSession session(dialogs, paths.data);
+    ProgramWindows windows(session, dialogs, paths);
+    session.RunStartup("");
+    ASSERT_FALSE(session.saveEnabled());  // an untitled database
+    for (ProgramWindow target : {ProgramWindow::Graph, ProgramWindow::Album, ProgramWindow::ShoppingList})
+        windows.open(target);
+
+    auto saveStates = [&] {
+        std::vector<bool> states;
+        for (ProgramWindow target : {ProgramWindow::Graph, ProgramWindow::Album, ProgramWindow::ShoppingList})
+            states.push_back(Tool(*windows.openWindow(target), "Save Database")->isEnabled());
+        return states;
+    };
+    EXPECT_EQ(saveStates(), (std::vector<bool>{false, false, false}));
+    const std::string copy = folder.file("cellar.dat");
+    std::filesystem::copy_file(VORLANE_SOURCE_DIR "/data/sample/cellar.dat", copy);
+    session.OpenDatabaseFile(copy);
+    ASSERT_TRUE(session.saveEnabled());
+    EXPECT_EQ(saveStates(), (std::vector<bool>{true, true, true}));
+
+    // Saving an untitled database asks for a name rather than doing nothing.
+    dialogs.No();
+    session.NewCommand();
+    EXPECT_EQ(saveStates(), (std::vector<bool>{false, false, false}));
+    dialogs.clearShown();
+    dialogs.ChooseNothing();
+    session.QuickSave();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, testing::Shown::SaveFile);
 }
 
 // A window beyond the shared toolbar: reached from the main window's menu,

@@ -1,13 +1,18 @@
 // A generated disc image (three short tracks of tones) played through libcdio.
 
 #include "utilities/ui/cd/libcdio_drive.h"
+#include "utilities/ui/cd_player_window.h"
 
 #include <gtest/gtest.h>
 
 #include "support/manual_clock.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <cmath>
 #include <fstream>
 
@@ -95,6 +100,30 @@ TEST(LibcdioDrive, AMissingImageIsNotReady) {
     drive.Next();
     EXPECT_EQ(At(drive), "Not ready 0 0");
     EXPECT_EQ(drive.TrackCount(), 0);
+}
+
+TEST(CdPlayerWindow, APersonWithoutADrivePlaysADiscImage) {
+    vorlane::testing::TempFolder folder;
+    WriteDisc(folder.path().string());
+    ManualClock clock;
+    LibcdioDrive drive(clock, "/nonexistent/disc.cue");
+    CdPlayerWindow window(drive);
+    window.show();
+    EXPECT_FALSE(window.button(CdButton::Play)->isEnabled());
+    EXPECT_FALSE(window.notice()->isHidden());
+
+    const QString image = QString::fromStdString(folder.path().string() + "/disc.cue");
+    window.chooseImage = [&] { return image; };
+    QTest::mouseClick(window.openImageButton(), Qt::LeftButton);
+    EXPECT_TRUE(window.notice()->isHidden());
+    EXPECT_EQ(window.driveChoice()->currentData().toString(), image);
+    ASSERT_TRUE(window.button(CdButton::Play)->isEnabled());
+    QTest::mouseClick(window.button(CdButton::Play), Qt::LeftButton);
+    clock.now += 4500;
+    QTest::qWait(1100);  // one tick of the player's own timer
+    EXPECT_EQ(window.CDStatus->text(), " Playing");
+    EXPECT_EQ(window.lblTrack->text(), "2");
+    EXPECT_EQ(window.lblTime->text(), "00:01");
 }
 
 }  // namespace

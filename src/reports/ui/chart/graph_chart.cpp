@@ -5,45 +5,154 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
 #include <QPainter>
 #include <QPrinter>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace vorlane {
 
 namespace {
 
-// Long captions are shortened where many bars share the axis.
-QString AxisCaption(const QString& caption, int bars) {
-    const int limit = bars > 12 ? 20 : 28;
-    return caption.size() > limit ? caption.left(limit - 1) + QChar(0x2026) : caption;
+constexpr qreal kCaptionGap = 4;  // between the plot's bottom and the captions
+constexpr qreal kSlotPadding = 2;  // each side of a caption within its bar's slot
+
+// A caption in one line, or two split at the blank nearest its middle.
+QStringList SplitInTwo(const QString& caption) {
+    int best = -1;
+    for (int i = 0; i < caption.size(); ++i)
+        if (caption[i] == u' ' && (best < 0 || std::abs(i - caption.size() / 2) < std::abs(best - caption.size() / 2)))
+            best = i;
+    if (best < 0) return {caption};
+    return {caption.left(best), caption.mid(best + 1)};
 }
 
 }  // namespace
 
+// Qt Charts hides category captions that would touch and gives a bar of 0
+// no label, so the chart writes both itself: every bar gets its caption
+// (upright in one or two lines, or turned on its side and shortened) and
+// its count.
 struct GraphChart::Parts {
     QChartView* view = nullptr;
+    QBarSeries* series = nullptr;
     QBarSet* set = nullptr;
     QBarCategoryAxis* categories = nullptr;
+    QStringList captions;
+    std::vector<QGraphicsSimpleTextItem*> captionItems, countItems;
+    bool placing = false;
+
+    void clearLabels() {
+        for (auto* item : captionItems) delete item;
+        for (auto* item : countItems) delete item;
+        captionItems.clear();
+        countItems.clear();
+    }
+    void placeLabels();
 };
+
+void GraphChart::Parts::placeLabels() {
+    if (placing || !series || captions.isEmpty()) return;
+    placing = true;
+    QChart* c = view->chart();
+    const int bars = static_cast<int>(captions.size());
+    QFont font = c->font();
+    const qreal chartHeight = c->size().height();
+
+    // The slot of each bar, known only once the margins are set: settle them
+    // in two rounds (the caption space changes the plot's width only a little).
+    QStringList texts;
+    bool upright = true;
+    qreal space = 0;
+    for (int round = 0; round < 2; ++round) {
+        const qreal slot = c->plotArea().width() / bars - 2 * kSlotPadding;
+        QFontMetricsF metrics(font);
+        upright = true;
+        int lines = 1;
+        for (const QString& caption : captions) {
+            const QStringList parts = metrics.horizontalAdvance(caption) <= slot ? QStringList{caption} : SplitInTwo(caption);
+            for (const QString& part : parts) upright = upright && metrics.horizontalAdvance(part) <= slot;
+            lines = std::max(lines, static_cast<int>(parts.size()));
+        }
+        if (!upright && metrics.height() > slot + 2 * kSlotPadding) {
+            // Many bars: a smaller font keeps each turned caption within its slot.
+            font.setPointSizeF(std::max(5.0, font.pointSizeF() * (slot + 2 * kSlotPadding) / metrics.height()));
+            metrics = QFontMetricsF(font);
+        }
+        const qreal longest = [&] {
+            qreal widest = 0;
+            for (const QString& caption : captions) widest = std::max(widest, metrics.horizontalAdvance(caption));
+            return widest;
+        }();
+        space = upright ? lines * metrics.lineSpacing() : std::min(longest, chartHeight * 0.35);
+        texts.clear();
+        for (const QString& caption : captions) {
+            if (upright) {
+                texts << (metrics.horizontalAdvance(caption) <= slot ? caption : SplitInTwo(caption).join(u'\n'));
+            } else {
+                texts << metrics.elidedText(caption, Qt::ElideRight, space);
+            }
+        }
+        QMargins margins = c->margins();
+        margins.setBottom(static_cast<int>(std::ceil(space + kCaptionGap)));
+        if (margins != c->margins()) c->setMargins(margins);
+    }
+
+    const QRectF plot = c->plotArea();
+    const qreal slotWidth = plot.width() / bars;
+    while (static_cast<int>(captionItems.size()) < bars) captionItems.push_back(new QGraphicsSimpleTextItem(c));
+    while (static_cast<int>(countItems.size()) < bars) countItems.push_back(new QGraphicsSimpleTextItem(c));
+    for (int i = 0; i < bars; ++i) {
+        QGraphicsSimpleTextItem* caption = captionItems[static_cast<std::size_t>(i)];
+        caption->setFont(font);
+        caption->setText(texts[i]);
+        caption->setBrush(Qt::black);
+        const QRectF box = caption->boundingRect();
+        const qreal centre = plot.left() + (i + 0.5) * slotWidth;
+        if (upright) {
+            caption->setRotation(0);
+            caption->setPos(centre - box.width() / 2, plot.bottom() + kCaptionGap);
+        } else {
+            // Turned a quarter to the left, reading upwards, its end at the axis.
+            caption->setRotation(-90);
+            caption->setPos(centre - box.height() / 2, plot.bottom() + kCaptionGap + box.width());
+        }
+
+        QGraphicsSimpleTextItem* count = countItems[static_cast<std::size_t>(i)];
+        count->setFont(c->font());
+        count->setText(QString::number(set->at(i)));
+        count->setBrush(Qt::black);
+        const QPointF top = c->mapToPosition(QPointF(i, set->at(i)), series);
+        const QRectF countBox = count->boundingRect();
+        count->setPos(centre - countBox.width() / 2, top.y() - countBox.height());
+    }
+    placing = false;
+}
 
 GraphChart::GraphChart(QWidget* parent) : QWidget(parent), parts_(new Parts) {
     parts_->view = new QChartView;
     parts_->view->setRenderHint(QPainter::Antialiasing);
     parts_->view->chart()->legend()->hide();
     parts_->view->chart()->setAnimationOptions(QChart::NoAnimation);
+    connect(parts_->view->chart(), &QChart::plotAreaChanged, this, [this] { parts_->placeLabels(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(parts_->view);
-    setMinimumSize(240, 180);
+    // Below this the value axis, its title and the captions would run into each other.
+    setMinimumSize(360, 300);
 }
 
 GraphChart::~GraphChart() { delete parts_; }
 
 void GraphChart::showCounts(const QString& title, const QStringList& captions, const std::vector<int>& counts) {
     QChart* c = parts_->view->chart();
+    parts_->clearLabels();
+    parts_->series = nullptr;
     c->removeAllSeries();
     for (QAbstractAxis* axis : c->axes()) {
         c->removeAxis(axis);
@@ -62,19 +171,15 @@ void GraphChart::showCounts(const QString& title, const QStringList& captions, c
     QStringList shown;
     // Category captions must differ, or the axis merges equal ones.
     for (int i = 0; i < bars; ++i) {
-        QString caption = AxisCaption(captions.value(i), bars);
+        QString caption = captions.value(i);
         while (shown.contains(caption)) caption += QChar(0x200B);
         shown << caption;
     }
+    parts_->captions.clear();
+    for (int i = 0; i < bars; ++i) parts_->captions << captions.value(i);
     parts_->categories = new QBarCategoryAxis;
     parts_->categories->append(shown);
-    parts_->categories->setLabelsAngle(bars > 12 ? -90 : bars > 6 ? -45 : 0);
-    parts_->categories->setTruncateLabels(false);  // shortened above, never to a lone ellipsis
-    // Upright captions need no more width than a line of text: with many
-    // bars a smaller one keeps each under its bar (Qt hides those that spill).
-    QFont font = parts_->categories->labelsFont();
-    if (bars > 16) font.setPointSizeF(std::max(6.5, font.pointSizeF() * 16 / bars * 1.1));
-    parts_->categories->setLabelsFont(font);
+    parts_->categories->setLabelsVisible(false);  // written by placeLabels
     c->addAxis(parts_->categories, Qt::AlignBottom);
     series->attachAxis(parts_->categories);
 
@@ -87,14 +192,12 @@ void GraphChart::showCounts(const QString& title, const QStringList& captions, c
     values->setTickAnchor(0);
     values->setTickInterval(step);
     values->setLabelFormat(QStringLiteral("%d"));
+    values->setTruncateLabels(false);  // short numbers: never a lone ellipsis in a small window
     values->setTitleText(QStringLiteral("Records"));
     c->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsFormat(QStringLiteral("@value"));
-    series->setLabelsPrecision(10);
-    parts_->set->setLabelColor(Qt::black);
-    series->setLabelsVisible(true);
+    parts_->series = series;
+    parts_->placeLabels();
 }
 
 std::vector<double> GraphChart::barValues() const {

@@ -28,12 +28,7 @@ bool EndsWithCue(const std::string& path) {
 LibcdioDrive::LibcdioDrive(const CdClock& clock, const std::string& path, QObject* parent)
     : QObject(parent), clock_(clock), source_(path), image_(EndsWithCue(path)), playback_(clock) {
     cdio_log_set_handler(QuietLog);
-    if (image_) {
-        cdio_ = cdio_open_cue(path.c_str());
-    } else {
-        cdio_ = cdio_open(path.empty() ? nullptr : path.c_str(), DRIVER_DEVICE);
-    }
-    LoadDisc();
+    OpenHandle();
 
     QAudioDevice output = QMediaDevices::defaultAudioOutput();
     if (!output.isNull()) {
@@ -50,6 +45,40 @@ LibcdioDrive::LibcdioDrive(const CdClock& clock, const std::string& path, QObjec
 LibcdioDrive::~LibcdioDrive() {
     if (sink_) sink_->stop();
     if (cdio_) cdio_destroy(cdio_);
+}
+
+void LibcdioDrive::OpenHandle() {
+    if (image_) {
+        cdio_ = cdio_open_cue(source_.c_str());
+    } else {
+        cdio_ = cdio_open(source_.empty() ? nullptr : source_.c_str(), DRIVER_DEVICE);
+        // The first drive found becomes the one named, so that the person sees which.
+        if (cdio_ && source_.empty())
+            if (const char* device = cdio_get_arg(cdio_, "source")) source_ = device;
+    }
+    LoadDisc();
+}
+
+std::vector<std::string> LibcdioDrive::Drives() {
+    std::vector<std::string> drives;
+    if (char** devices = cdio_get_devices(DRIVER_DEVICE)) {
+        for (char** d = devices; *d; ++d) drives.emplace_back(*d);
+        cdio_free_device_list(devices);
+    }
+    return drives;
+}
+
+bool LibcdioDrive::OpenSource(const std::string& path) {
+    playback_.Stop();
+    if (sink_) sink_->stop();
+    soundIn_ = nullptr;
+    if (cdio_) cdio_destroy(cdio_);
+    cdio_ = nullptr;
+    source_ = path;
+    image_ = EndsWithCue(path);
+    doorOpen_ = false;
+    OpenHandle();
+    return playback_.trackCount() > 0;
 }
 
 void LibcdioDrive::LoadDisc() {

@@ -39,12 +39,16 @@ public:
     void Seek(int track, int minutes, int seconds) override;
     void SetNoticeHandler(std::function<void()> handler) override { noticeHandler_ = std::move(handler); }
     void RequestNotice() override { noticeRequested_ = true; }
+    std::vector<std::string> Drives() override;
+    std::string Source() const override { return source_; }
+    bool OpenSource(const std::string& path) override;
 
     // One raw audio sector (2352 bytes of 16-bit stereo at 44.1 kHz).
     bool ReadSector(int sector, char* buffer);
     bool hasSound() const { return sink_ != nullptr; }
 
 private:
+    void OpenHandle();
     void LoadDisc();
     void Reopen();  // a real drive's handle, after its door was opened
     void Completed();  // after a command: the notice it asked for
