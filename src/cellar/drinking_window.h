@@ -92,8 +92,6 @@ bool MoreUrgent(const DrinkEntry& a, const DrinkEntry& b);
 void ListOnSearchList(RecordList& records, const DrinkReport& report);
 
 // The choice of two details for databases without the labels.
-inline constexpr std::string_view kDrinkFromLabel = "Drink From";
-inline constexpr std::string_view kDrinkToLabel = "Drink To";
 // "Rename "Detail 7" to "Drink From" and "Detail 8" to "Drink To"?"
 std::string RelabelQuestion(const LabelTable& labels, int fromDetail, int toDetail);
 void RelabelDrinkYears(LabelTable& labels, int fromDetail, int toDetail);

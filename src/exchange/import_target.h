@@ -17,9 +17,6 @@ struct ImportTarget {
     bool operator==(const ImportTarget&) const = default;
 };
 
-inline constexpr const char* kDrinkFromLabel = "Drink From";
-inline constexpr const char* kDrinkToLabel = "Drink To";
-
 // Every target a person can choose, in the order a menu lists them.
 std::vector<ImportTarget> AllImportTargets();
 

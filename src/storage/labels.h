@@ -15,4 +15,8 @@ LabelTable DefaultLabels();
 inline int DetailLabel(int detail) { return detail; }
 inline int DescriptionLabel(int k) { return k + 9; }
 
+// The labels of the two details that hold a wine's drinking window.
+inline constexpr const char* kDrinkFromLabel = "Drink From";
+inline constexpr const char* kDrinkToLabel = "Drink To";
+
 }  // namespace vorlane

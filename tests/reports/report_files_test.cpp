@@ -157,6 +157,8 @@ TEST(DelimitedImport, SkipsBlankLinesAndStopsBeforeTheFileLimit) {
     EXPECT_GT(refused.databaseBytes, limit);
     EXPECT_NE(ImportTooLargeMessage(refused, limit).find(std::to_string(limit) + " bytes"), std::string::npos);
     EXPECT_FALSE(ImportDelimited(db, name, "c\n", "2026/12/09", limit).tooLarge);
+}
+
 TEST(DelimitedImport, MoneyTokensThatReadAsNumbersTakeTheMoneyForm) {
     const std::vector<ReportItem> items = {{11, 0, ""}, {18, 0, ""}};
     const struct { std::string line, paid, value; } cases[] = {
