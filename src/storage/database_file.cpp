@@ -233,10 +233,7 @@ MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std
 FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly) {
     if (path.empty()) return FileResult{false, "No file name was given."};
     std::string bytes = EncodeDatabase(db, path, searchListOnly);
-    return WriteFileSafely(path, bytes, [&](std::string_view written) {
-        Database check;
-        return DecodeDatabase(written, path, check) == ReadStatus::Loaded;
-    });
+    return WriteFileSafely(path, bytes);
 }
 
 // ---- ingredients block ----

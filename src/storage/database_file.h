@@ -36,7 +36,7 @@ enum class MergeStatus { Merged, Incompatible, WrongIdentification, ReadError };
 // are its records appended and its header values taken over.
 MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName);
 
-// Encodes, writes safely and confirms the written file parses.
+// Encodes and writes safely: the file on disk holds exactly the encoded bytes.
 FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly = false);
 
 std::string BaseName(const std::string& path);

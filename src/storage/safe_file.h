@@ -2,7 +2,6 @@
 // Reading whole files, and writing them so that a failed write never
 // damages what was there before.
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -32,11 +31,10 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes,
                          std::size_t maxBytes = std::size_t{4} << 30);
 
 // Writes a temporary file beside path, checks every write, flushes it to
-// disk, reads it back and hands the bytes to verify (when given), and only
-// then renames it over path. On failure the old file is untouched and the
-// temporary file is gone.
+// disk, compares what it reads back with bytes, and only then renames it
+// over path. On failure the old file is untouched and the temporary file
+// is gone.
 FileResult WriteFileSafely(const std::string& path, std::string_view bytes,
-                           const std::function<bool(std::string_view)>& verify = {},
                            FileSystemOps& ops = FileSystemOps::system());
 
 }  // namespace vorlane
