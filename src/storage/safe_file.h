@@ -2,6 +2,7 @@
 // Reading whole files, and writing them so that a failed write never
 // damages what was there before.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -23,6 +24,8 @@ public:
     virtual int close(int fd);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
+    // Gives the unnamed file open at fd the name path.
+    virtual int link(int fd, const char* path);
     static FileSystemOps& system();
 };
 

@@ -92,15 +92,21 @@ public:
     bool failClose = false;
     bool failRename = false;
     bool failUnlink = false;
+    bool noUnnamedFiles = false;  // as on file systems without O_TMPFILE
 
-    std::vector<std::string> opened;
+    std::vector<std::string> opened;  // names of temporary files, as they are made
     std::size_t written = 0;
     int writeCalls = 0;
     int fsyncCalls = 0;
     bool faultHit = false;
 
     int open(const char* path, int flags, mode_t mode) override {
-        opened.push_back(path);
+        const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
+        if (unnamed && noUnnamedFiles) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        if (!unnamed) opened.push_back(path);
         if (refuseOpens > 0) {
             --refuseOpens;
             errno = openError;
@@ -151,6 +157,10 @@ public:
             return -1;
         }
         return FileSystemOps::rename(from, to);
+    }
+    int link(int fd, const char* path) override {
+        opened.push_back(path);
+        return FileSystemOps::link(fd, path);
     }
     int unlink(const char* path) override {
         if (failUnlink) {
@@ -284,6 +294,7 @@ TEST_F(SafeFileTest, WriteCarriesOnThroughShortAndInterruptedWrites) {
 TEST_F(SafeFileTest, WriteTriesAnotherNameWhenTheTemporaryNameIsTaken) {
     const std::string path = In("cellar.dat");
     FaultyOps ops;
+    ops.noUnnamedFiles = true;
     ops.refuseOpens = 3;
     FileResult result = WriteFileSafely(path, "data", ops);
     ASSERT_TRUE(result.ok) << result.error;
@@ -371,6 +382,30 @@ TEST_F(SafeFileTest, FailureToRemoveTheTemporaryFileIsReported) {
     ASSERT_FALSE(ops.opened.empty());
     EXPECT_NE(result.error.find(ops.opened.front()), std::string::npos) << result.error;
     EXPECT_TRUE(fs::exists(ops.opened.front()));
+}
+
+TEST_F(SafeFileTest, AKilledSaveLeavesNothingBesideTheOldFile) {
+    const std::string path = In("cellar.dat");
+    const std::string old = "the old cellar";
+    Spill(path, old);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Killed halfway through writing, as a person or the system might.
+        struct KilledOps : FileSystemOps {
+            ssize_t write(int fd, const void* data, size_t size) override {
+                FileSystemOps::write(fd, data, size / 2);
+                ::raise(SIGKILL);
+                return -1;
+            }
+        } ops;
+        WriteFileSafely(path, Pattern(100000, 3), ops);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    ExpectUntouched("cellar.dat", old);
 }
 
 TEST_F(SafeFileTest, ReadBackCatchesBadDataAndKeepsOldFile) {
