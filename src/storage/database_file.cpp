@@ -236,6 +236,24 @@ FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchLi
     return WriteFileSafely(path, bytes);
 }
 
+// ---- reading ----
+
+FileResult ReadDatabaseBytes(const std::string& path, std::string& bytes) {
+    // A version text and the identification fit well within this; a file
+    // whose start is not a database is refused on what it has read so far.
+    constexpr std::size_t kStartBytes = 4096;
+    FileResult start = ReadFileStart(path, bytes, kStartBytes);
+    if (!start.ok || bytes.size() < kStartBytes) return start;
+    try {
+        ValueReader r(bytes);
+        r.ReadString();
+        if (r.ReadString() != kIdentification) return start;
+    } catch (const ReadError&) {
+        return start;
+    }
+    return ReadWholeFile(path, bytes, kMaxDatabaseBytes);
+}
+
 // ---- ingredients block ----
 
 std::string EncodeIngredients(const IngredientsTable& table) {

@@ -15,6 +15,11 @@ inline constexpr const char* kIdentification = "Vorlane";
 // Far beyond a million wines; a larger file would not fit in memory once read.
 inline constexpr std::size_t kMaxDatabaseBytes = std::size_t{1} << 30;
 
+// The bytes of a database file: the whole file, or only its first bytes when
+// they already show it is not a database (its identification is wrong), so
+// that decoding them fails as the whole would, without reading the rest.
+FileResult ReadDatabaseBytes(const std::string& path, std::string& bytes);
+
 // A database with no name takes the file's name (without folder) first.
 std::string EncodeDatabase(Database& db, const std::string& fileName, bool searchListOnly = false);
 

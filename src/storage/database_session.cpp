@@ -114,7 +114,7 @@ void DatabaseSession::OpenCommand() {
 void DatabaseSession::OpenDatabaseFile(const std::string& name, bool quietIfUnreadable) {
     // Read first: a file the system cannot open leaves the open database as it was.
     std::string bytes;
-    FileResult read = ReadWholeFile(name, bytes, kMaxDatabaseBytes);
+    FileResult read = ReadDatabaseBytes(name, bytes);
     if (!read.ok) {
         if (!quietIfUnreadable) dialogs_.Error(read.error);
         else fileName_.clear();
@@ -267,7 +267,7 @@ void DatabaseSession::MergeCommand() {
     if (chosen) rememberFolder(*chosen);
     if (!chosen || chosen->empty()) return;
     std::string bytes;
-    FileResult read = ReadWholeFile(*chosen, bytes, kMaxDatabaseBytes);
+    FileResult read = ReadDatabaseBytes(*chosen, bytes);
     if (!read.ok) {
         dialogs_.Error(read.error);
         return;

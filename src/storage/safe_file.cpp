@@ -375,6 +375,12 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_
     }
 }
 
+FileResult ReadFileStart(const std::string& path, std::string& bytes, std::size_t count) {
+    bytes.clear();
+    if (path.empty()) return Failure("No file name was given to read from.");
+    return ReadAll(path, bytes, count, true);
+}
+
 FileResult WriteFileSafely(const std::string& path, std::string_view bytes, FileSystemOps& ops) {
     if (path.empty()) return Failure("No file name was given to save to.");
     try {

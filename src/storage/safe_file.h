@@ -33,6 +33,9 @@ public:
 FileResult ReadWholeFile(const std::string& path, std::string& bytes,
                          std::size_t maxBytes = std::size_t{4} << 30);
 
+// At most the first count bytes of a file (all of a shorter one).
+FileResult ReadFileStart(const std::string& path, std::string& bytes, std::size_t count);
+
 // Writes a temporary file beside path, checks every write, flushes it to
 // disk, compares what it reads back with bytes, and only then renames it
 // over path. On failure the old file is untouched and the temporary file

@@ -373,3 +373,16 @@ TEST_F(SessionTest, ChoosersStartBesideTheDatabaseElseInTheLastFolderUsed) {
     session->MergeCommand();  // no file name now: the folder last chosen
     EXPECT_EQ(dialogs.initialDirs, (std::vector<std::string>{"", files.path().string(), files.path().string()}));
 }
+
+TEST_F(SessionTest, AHugeFileThatIsNoDatabaseIsRefusedByItsStart) {
+    // Reading it whole would have taken longer than the limit allows.
+    const std::string path = files.file("zeros.dat");
+    std::ofstream(path).close();
+    std::filesystem::resize_file(path, kMaxDatabaseBytes + 4096);
+    session->RunStartup("");
+    dialogs.clearShown();
+    session->OpenDatabaseFile(path);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{path + " is not a valid Vorlane file.  A new database will be created."});
+    EXPECT_EQ(session->records().size(), 1u);
+}

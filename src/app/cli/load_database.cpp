@@ -8,7 +8,7 @@ namespace vorlane::cli {
 
 Database LoadDatabase(const std::string& path) {
     std::string bytes;
-    FileResult read = ReadWholeFile(path, bytes, kMaxDatabaseBytes);
+    FileResult read = ReadDatabaseBytes(path, bytes);
     if (!read.ok) throw FileProblem(read.error);
     Database db;
     if (DecodeDatabase(bytes, path, db) != ReadStatus::Loaded)
