@@ -273,6 +273,9 @@ void DatabaseSession::MergeCommand() {
         return;
     }
     switch (MergeDatabase(db_, bytes, *chosen)) {
+        case MergeStatus::TooLarge:
+            dialogs_.Error(DatabaseSizeProblem(MergedDatabaseSize(db_, bytes)) + "  Nothing was merged.");
+            break;
         case MergeStatus::Merged:
             dialogs_.Information("Merge Sucessful !");
             break;
