@@ -381,6 +381,19 @@ FileResult ReadFileStart(const std::string& path, std::string& bytes, std::size_
     return ReadAll(path, bytes, count, true);
 }
 
+FileStamp StampOf(const std::string& path) {
+    FileStamp stamp;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::int64_t>(info.st_size);
+    stamp.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
+    stamp.modifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+    return stamp;
+}
+
 FileResult WriteFileSafely(const std::string& path, std::string_view bytes, FileSystemOps& ops) {
     if (path.empty()) return Failure("No file name was given to save to.");
     try {

@@ -36,6 +36,20 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes,
 // At most the first count bytes of a file (all of a shorter one).
 FileResult ReadFileStart(const std::string& path, std::string& bytes, std::size_t count);
 
+// Enough of a file's state to tell that it changed behind the program's
+// back: a safe save by another program gives it a new inode, an edit in
+// place a new time or size.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+    std::int64_t modifiedNanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const std::string& path);
+
 // Writes a temporary file beside path, checks every write, flushes it to
 // disk, compares what it reads back with bytes, and only then renames it
 // over path. On failure the old file is untouched and the temporary file

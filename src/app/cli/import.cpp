@@ -18,8 +18,7 @@ void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
     FileResult read = ReadWholeFile(arguments[2], text);
     if (!read.ok) throw FileProblem(read.error);
     const std::size_t added = ImportDelimited(db.records, settings.items, text, TodayText());
-    FileResult saved = SaveDatabaseFile(db, arguments[3]);
-    if (!saved.ok) throw FileProblem(saved.error);
+    SaveDatabase(db, arguments[3]);
     out << kFileImported << ": " << added << (added == 1 ? " record\n" : " records\n");
 }
 
