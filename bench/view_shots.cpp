@@ -36,6 +36,9 @@ public:
                                                 const std::string&) override {
         return std::nullopt;
     }
+    std::size_t AskChoice(const std::string& q, const std::vector<std::string>& choices) override {
+        return Information(q), choices.size() - 1;
+    }
 };
 }  // namespace
 

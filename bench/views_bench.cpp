@@ -35,6 +35,9 @@ public:
                                                 const std::string&) override {
         return std::nullopt;
     }
+    std::size_t AskChoice(const std::string&, const std::vector<std::string>& choices) override {
+        return choices.size() - 1;
+    }
 };
 
 class NoOpener : public WindowOpener {

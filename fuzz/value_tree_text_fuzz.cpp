@@ -33,6 +33,9 @@ public:
                                                 const std::string&) override {
         return std::nullopt;
     }
+    std::size_t AskChoice(const std::string&, const std::vector<std::string>&) override {
+        return 0;
+    }
 };
 
 void Check(bool ok) {

@@ -10,6 +10,7 @@
 
 #include "widgets/app_paths.h"
 #include "widgets/qt_dialogs.h"
+#include "widgets/qt_file_locks.h"
 #include "widgets/text_codec.h"
 #include "app/ui/program_application.h"
 #include "app/ui/program_windows.h"
@@ -113,6 +114,8 @@ int main(int argc, char* argv[]) {
     vorlane::QtDialogs dialogs;
     app.setDialogs(&dialogs);
     vorlane::DatabaseSession session(dialogs, paths.data);
+    vorlane::QtFileLocks locks;  // held beside the open database while it is open
+    session.SetFileLocks(&locks);
     vorlane::ProgramWindows windows(session, dialogs, paths);
     vorlane::MainWindow& view = windows.main();
     dialogs.SetParent(&view);

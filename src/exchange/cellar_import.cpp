@@ -177,19 +177,6 @@ void PutAsTyped(const ImportTarget& target, const std::string& text, ImportedRow
     }
 }
 
-
-std::size_t EstimatedRecordBytes(const ItemRecord& r) {
-    std::size_t n = 64 + r.Id.size() + r.Name.size() + r.Reserved.size() + r.Ingredients.size();
-    for (const auto& d : r.Details) n += 5 + d.size();
-    for (const auto& d : r.Descriptions) n += 5 + d.size();
-    for (const auto& i : r.Images) n += 10 + i.FileName.size() + i.Title.size();
-    for (const auto& list : r.NoteLists)
-        for (const auto& l : list) n += 5 + l.size();
-    for (const auto& l : r.Links) n += 5 + l.size();
-    for (const auto& l : r.EmailAddresses) n += 5 + l.size();
-    return n;
-}
-
 ImportPlan PlanImport(const DelimitedText& text, const LabelTable& labels,
                       const std::vector<std::unique_ptr<CellarLayout>>& layouts, const std::string& forcedLayout) {
     ImportPlan plan;
@@ -262,11 +249,8 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
                                             " replaced by the nearest letter"});
 
     std::unordered_set<std::string> seen;
-    std::size_t bytes = 0;
-    for (const auto& r : db.records) {
-        seen.insert(DuplicateKey(r.Name, r.Details[3], r.Details[4]));
-        bytes += EstimatedRecordBytes(r);
-    }
+    std::size_t bytes = EncodedDatabaseSize(db);
+    for (const auto& r : db.records) seen.insert(DuplicateKey(r.Name, r.Details[3], r.Details[4]));
     std::mt19937 rng(static_cast<std::mt19937::result_type>(
         std::chrono::steady_clock::now().time_since_epoch().count()));
     RecordList added;
@@ -326,11 +310,10 @@ CellarImportReport ImportCellar(Database& db, const DelimitedText& text, const I
             r.Images[i].Title = "Untitled " + std::to_string(i + 1);
         }
         r.OnSearchList = true;
-        bytes += EstimatedRecordBytes(r);
-        if (bytes > kMaxDatabaseBytes) {
+        bytes += EncodedRecordSize(r);
+        if (std::string problem = DatabaseSizeProblem(bytes); !problem.empty()) {
             report = {};
-            report.error = "The import would make the database larger than " +
-                           std::to_string(kMaxDatabaseBytes >> 20) + " MB, the most the program reads back; nothing was imported.";
+            report.error = problem + "  Nothing was imported.";
             return report;
         }
         added.push_back(std::move(r));

@@ -137,14 +137,14 @@ ImportResult ImportDelimited(Database& db, const std::vector<ReportItem>& items,
     OutsideText text = ReadOutsideText(bytes);
     result.replaced = text.replaced;
     result.replacedLines = std::move(text.replacedLines);
-    result.databaseBytes = EncodedDatabaseBytes(db);
+    result.databaseBytes = EncodedDatabaseSize(db);
     RecordList added;
     // Counted as each record is made, so that a file of a million short
     // lines stops at the limit instead of filling the memory first.
     for (auto& line : DelimitedLines(text.text)) {
         if (IsBlank(line)) continue;
         added.push_back(ImportedRecord(items, line, today));
-        result.databaseBytes += EncodedRecordBytes(added.back());
+        result.databaseBytes += EncodedRecordSize(added.back());
         if (result.databaseBytes > maxDatabaseBytes) {
             result.tooLarge = true;
             return result;

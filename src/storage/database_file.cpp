@@ -125,7 +125,6 @@ std::string EncodeDatabase(Database& db, const std::string& fileName, bool searc
     }
 
     ValueWriter w;
-    w.reserve(4096 + count * 512);
     w.WriteString(kFormatVersion);
     w.WriteString(kIdentification);
     w.WriteString(db.readPassword);
@@ -135,6 +134,12 @@ std::string EncodeDatabase(Database& db, const std::string& fileName, bool searc
     for (int i = 10; i < 20; ++i) w.WriteString(db.labels[static_cast<std::size_t>(i)]);
     for (int i = 0; i < 10; ++i) w.WriteString(db.labels[static_cast<std::size_t>(i)]);
     for (const auto& tree : db.valueTrees) WriteDescriptionTree(w, ParseTreeText(tree));
+    // Reserved exactly: growing a buffer of a gigabyte copies it, and for a
+    // moment needs it twice.
+    std::size_t recordBytes = 5;
+    for (const auto& r : db.records)
+        if (!searchListOnly || r.OnSearchList) recordBytes += EncodedRecordSize(r);
+    w.reserve(w.bytes().size() + recordBytes);
     w.WriteInteger(static_cast<std::int32_t>(count));
     for (const auto& r : db.records)
         if (!searchListOnly || r.OnSearchList) writeRecord(w, r);
@@ -202,8 +207,10 @@ bool CheckMergeCompatible(const Database& open, std::string_view otherBytes) {
     }
 }
 
-MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName) {
+MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName,
+                          std::size_t maxBytes) {
     if (!CheckMergeCompatible(open, otherBytes)) return MergeStatus::Incompatible;
+    if (!DatabaseSizeProblem(MergedDatabaseSize(open, otherBytes), maxBytes).empty()) return MergeStatus::TooLarge;
     Database other;
     switch (DecodeDatabase(otherBytes, otherFileName, other)) {
         case ReadStatus::WrongIdentification:
@@ -230,32 +237,99 @@ MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std
     return MergeStatus::Merged;
 }
 
-std::size_t EncodedRecordBytes(const ItemRecord& record) {
-    ValueWriter w;
-    writeRecord(w, record);
-    return w.bytes().size();
-}
-
-std::size_t EncodedDatabaseBytes(const Database& db) {
-    Database head;
-    head.readPassword = db.readPassword;
-    head.savePassword = db.savePassword;
-    head.info = db.info;
-    head.notes = db.notes;
-    head.labels = db.labels;
-    head.valueTrees = db.valueTrees;
-    std::size_t bytes = EncodeDatabase(head, db.info[InfoDatabaseName]).size();
-    for (const auto& r : db.records) bytes += EncodedRecordBytes(r);
-    return bytes;
-}
-
-FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly) {
+FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly, std::size_t maxBytes) {
     if (path.empty()) return FileResult{false, "No file name was given."};
+    const std::string nameBefore = db.info[InfoDatabaseName];
     std::string bytes = EncodeDatabase(db, path, searchListOnly);
-    return WriteFileSafely(path, bytes, [&](std::string_view written) {
-        Database check;
-        return DecodeDatabase(written, path, check) == ReadStatus::Loaded;
-    });
+    if (std::string problem = DatabaseSizeProblem(bytes.size(), maxBytes); !problem.empty()) {
+        db.info[InfoDatabaseName] = nameBefore;
+        return FileResult{false, problem + "  Nothing was saved."};
+    }
+    return WriteFileSafely(path, bytes);
+}
+
+// ---- size ----
+
+namespace {
+
+std::size_t TextSize(std::string_view text) { return (text.size() <= 255 ? 2 : 5) + text.size(); }
+
+std::size_t IntegerSize(std::int64_t value) {
+    if (value >= -128 && value <= 127) return 2;
+    if (value >= -32768 && value <= 32767) return 3;
+    return 5;
+}
+
+std::size_t ListSize(const std::vector<std::string>& list) {
+    std::size_t size = 2;
+    for (const auto& text : list) size += TextSize(text);
+    return size;
+}
+
+std::string Grouped(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
+}  // namespace
+
+std::string DatabaseSizeProblem(std::size_t fileBytes, std::size_t maxBytes) {
+    if (fileBytes <= maxBytes) return {};
+    return "The database would take " + Grouped(fileBytes) + " bytes, more than the " + Grouped(maxBytes) +
+           " bytes a database file may hold.";
+}
+
+std::size_t EncodedRecordSize(const ItemRecord& r) {
+    std::size_t size = 10;  // the ten booleans
+    size += TextSize(r.Name) + TextSize(r.Id) + TextSize(r.Reserved);
+    for (const auto& d : r.Details) size += TextSize(d);
+    for (const auto& d : r.Descriptions) size += TextSize(d);
+    size += IntegerSize(static_cast<std::int64_t>(r.Ingredients.size())) + 3 * r.Ingredients.size();
+    for (const auto& list : r.NoteLists) size += ListSize(list);
+    size += ListSize(r.Links) + ListSize(r.EmailAddresses);
+    for (const auto& image : r.Images) size += TextSize(image.FileName) + TextSize(image.Title);
+    return size;
+}
+
+std::size_t EncodedDatabaseSize(const Database& db) {
+    // The header is small beside the records; encoding it is the simplest
+    // way to count what its trees take.
+    Database header;
+    header.readPassword = db.readPassword;
+    header.savePassword = db.savePassword;
+    header.info = db.info;
+    header.notes = db.notes;
+    header.labels = db.labels;
+    header.valueTrees = db.valueTrees;
+    std::size_t size = EncodeDatabase(header, "").size() - IntegerSize(0);
+    size += IntegerSize(static_cast<std::int64_t>(db.records.size()));
+    for (const auto& record : db.records) size += EncodedRecordSize(record);
+    return size;
+}
+
+std::size_t MergedDatabaseSize(const Database& open, std::string_view otherBytes) {
+    // The merged file is the other file's header, then both record lists;
+    // its record count may take up to 3 bytes more than the other file's.
+    std::size_t size = otherBytes.size() + 3;
+    for (const auto& record : open.records) size += EncodedRecordSize(record);
+    return size;
+}
+
+FileResult ReadDatabaseBytes(const std::string& path, std::string& bytes) {
+    // A version text and the identification fit well within this; a file
+    // whose start is not a database is refused on what it has read so far.
+    constexpr std::size_t kStartBytes = 4096;
+    FileResult start = ReadFileStart(path, bytes, kStartBytes);
+    if (!start.ok || bytes.size() < kStartBytes) return start;
+    try {
+        ValueReader r(bytes);
+        r.ReadString();
+        if (r.ReadString() != kIdentification) return start;
+    } catch (const ReadError&) {
+        return start;
+    }
+    return ReadWholeFile(path, bytes, kMaxDatabaseBytes);
 }
 
 // ---- ingredients block ----

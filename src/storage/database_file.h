@@ -12,8 +12,27 @@ namespace vorlane {
 
 inline constexpr const char* kFormatVersion = "1.03";
 inline constexpr const char* kIdentification = "Vorlane";
-// Far beyond a million wines; a larger file would not fit in memory once read.
+// The one limit of the reader and of every writer, so that the program never
+// writes a file it then refuses to open. Fixed rather than taken from the
+// memory of the machine: a cellar written on a large machine must open on a
+// small one. The generator's cellar of a million wines takes 1.12 GB; real
+// cellars are a small fraction of that.
 inline constexpr std::size_t kMaxDatabaseBytes = std::size_t{1} << 30;
+
+// Empty when a database file of that many bytes may be written; otherwise
+// why not, with the size and the limit.
+std::string DatabaseSizeProblem(std::size_t fileBytes, std::size_t maxBytes = kMaxDatabaseBytes);
+// What a record adds to the file, and the whole file, without encoding it:
+// importers bound what they add with these before adding it.
+std::size_t EncodedRecordSize(const ItemRecord& record);
+std::size_t EncodedDatabaseSize(const Database& db);
+// The file a merge of otherBytes into open would make, or up to 3 bytes more.
+std::size_t MergedDatabaseSize(const Database& open, std::string_view otherBytes);
+
+// The bytes of a database file: the whole file, or only its first bytes when
+// they already show it is not a database (its identification is wrong), so
+// that decoding them fails as the whole would, without reading the rest.
+FileResult ReadDatabaseBytes(const std::string& path, std::string& bytes);
 
 // A database with no name takes the file's name (without folder) first.
 std::string EncodeDatabase(Database& db, const std::string& fileName, bool searchListOnly = false);
@@ -30,19 +49,19 @@ bool DecodePasswords(std::string_view bytes, std::string& readPassword, std::str
 // Labels and scrambled passwords must match exactly.
 bool CheckMergeCompatible(const Database& open, std::string_view otherBytes);
 
-enum class MergeStatus { Merged, Incompatible, WrongIdentification, ReadError };
+enum class MergeStatus { Merged, Incompatible, WrongIdentification, ReadError, TooLarge };
 
-// All or nothing: the other file is read whole first; only when it parsed
-// are its records appended and its header values taken over.
-MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName);
+// All or nothing: the other file is read whole first; only when it parsed,
+// and the merged database stays within the size limit, are its records
+// appended and its header values taken over.
+MergeStatus MergeDatabase(Database& open, std::string_view otherBytes, const std::string& otherFileName,
+                          std::size_t maxBytes = kMaxDatabaseBytes);
 
-// The bytes db takes in its file, counted a record at a time: no copy of
-// the whole file is made.
-std::size_t EncodedDatabaseBytes(const Database& db);
-std::size_t EncodedRecordBytes(const ItemRecord& record);
-
-// Encodes, writes safely and confirms the written file parses.
-FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly = false);
+// Encodes and writes safely: the file on disk holds exactly the encoded bytes.
+// A database beyond the size limit is refused before anything is written,
+// and is left as it was.
+FileResult SaveDatabaseFile(Database& db, const std::string& path, bool searchListOnly = false,
+                            std::size_t maxBytes = kMaxDatabaseBytes);
 
 std::string BaseName(const std::string& path);
 

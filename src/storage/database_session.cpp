@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "storage/database_file.h"
+#include "storage/file_lock.h"
 #include "storage/new_record.h"
 #include "storage/safe_file.h"
 #include "storage/scramble.h"
@@ -86,7 +87,7 @@ void DatabaseSession::RunStartup(const std::string& lastFile) {
         else
             fileName_.clear();
     }
-    if (loaded_) saveEnabled_ = !fileName_.empty();
+    if (loaded_) saveEnabled_ = !fileName_.empty() && !readOnly_;
     recordListChanged = true;
     currentIndex = -1;
     EnsureDatabase();
@@ -114,11 +115,29 @@ void DatabaseSession::OpenCommand() {
 void DatabaseSession::OpenDatabaseFile(const std::string& name, bool quietIfUnreadable) {
     // Read first: a file the system cannot open leaves the open database as it was.
     std::string bytes;
-    FileResult read = ReadWholeFile(name, bytes, kMaxDatabaseBytes);
+    FileResult read = ReadDatabaseBytes(name, bytes);
     if (!read.ok) {
         if (!quietIfUnreadable) dialogs_.Error(read.error);
         else fileName_.clear();
         return;
+    }
+    const FileStamp stamp = StampOf(name);
+
+    std::unique_ptr<HeldLock> lock;
+    LockHolder holder;
+    bool openReadOnly = false;
+    if (!takeLock(name, lock, holder)) {
+        // Another program has it open; the person decides, nothing is lost either way.
+        const std::size_t choice = dialogs_.AskChoice(
+            name + " is open in " + DescribeHolder(holder) +
+                ".  Saving it here would overwrite the changes saved there.  Open it read-only (it can still be "
+                "saved under another name), or do not open it ?",
+            {"Open Read-Only", "Do Not Open"});
+        if (choice != 0) {
+            if (quietIfUnreadable) fileName_.clear();
+            return;
+        }
+        openReadOnly = true;
     }
     const std::string notValid = name + " is not a valid Vorlane file.  A new database will be created.";
 
@@ -158,8 +177,11 @@ void DatabaseSession::OpenDatabaseFile(const std::string& name, bool quietIfUnre
         // A file without records still opens; a database always has one.
         if (db_.records.empty()) db_.records.push_back(MakeRecord());
         loaded_ = true;
+        if (!holdsLockOf(name)) lock_ = std::move(lock);
         fileName_ = name;
-        saveEnabled_ = true;
+        readOnly_ = openReadOnly;
+        stamp_ = stamp;
+        saveEnabled_ = !readOnly_;
         mergeEnabled_ = true;
         recordListChanged = true;
         currentIndex = 0;
@@ -175,6 +197,9 @@ void DatabaseSession::OpenDatabaseFile(const std::string& name, bool quietIfUnre
 void DatabaseSession::fallBackToNew() {
     saveEnabled_ = false;
     fileName_.clear();
+    lock_.reset();
+    readOnly_ = false;
+    stamp_ = FileStamp{};
     db_ = Database{};
     savePermission_ = true;
     loaded_ = false;
@@ -209,6 +234,59 @@ bool DatabaseSession::writeTo(const std::string& path) {
     return result.ok;
 }
 
+bool DatabaseSession::holdsLockOf(const std::string& path) const {
+    std::error_code ec;
+    return lock_ && !fileName_.empty() && fs::equivalent(path, fileName_, ec);
+}
+
+bool DatabaseSession::takeLock(const std::string& path, std::unique_ptr<HeldLock>& lock, LockHolder& holder) {
+    if (!locks_ || holdsLockOf(path)) return true;
+    // A lock that cannot be made at all (a read-only folder) guards nothing
+    // and stops nothing.
+    lock = locks_->TryLock(path, holder);
+    return lock || holder.program.empty();
+}
+
+DatabaseSession::DiskCheck DatabaseSession::checkDiskUnchanged() {
+    const FileStamp now = StampOf(fileName_);
+    // A file that is gone loses nothing by being written again.
+    if (!now.exists || now == stamp_) return DiskCheck::Write;
+    switch (dialogs_.AskChoice(fileName_ +
+                                   " has been changed on disk since it was opened or last saved here.  Overwrite "
+                                   "it with this database, save this database under another name, or cancel ?",
+                               {"Overwrite", "Save As", "Cancel"})) {
+        case 0:
+            return DiskCheck::Write;
+        case 1:
+            return DiskCheck::SaveElsewhere;
+        default:
+            return DiskCheck::Cancel;
+    }
+}
+
+// Save and quick save: writes fileName_ in place, unless another program
+// holds it or changed it.
+bool DatabaseSession::writeInPlace() {
+    if (readOnly_) {
+        dialogs_.Information(fileName_ +
+                             " was opened read-only because another program has it open.  Use Save As to save "
+                             "this database under another name.");
+        return false;
+    }
+    switch (checkDiskUnchanged()) {
+        case DiskCheck::Cancel:
+            return false;
+        case DiskCheck::SaveElsewhere:
+            return SaveAsCommand();
+        case DiskCheck::Write:
+            break;
+    }
+    if (!writeTo(fileName_)) return false;
+    stamp_ = StampOf(fileName_);
+    dialogs_.Information("File Saved");
+    return true;
+}
+
 bool DatabaseSession::SaveCommand() {
     if (!savePermission_) {
         dialogs_.Information(kNoSavePermission);
@@ -216,9 +294,8 @@ bool DatabaseSession::SaveCommand() {
     }
     if (fileName_.empty()) return false;  // never write to an empty name
     WriteBackCurrent();
-    bool ok = writeTo(fileName_);
+    bool ok = writeInPlace();
     ShowCurrentRecord();
-    if (ok) dialogs_.Information("File Saved");
     return ok;
 }
 
@@ -232,7 +309,7 @@ void DatabaseSession::QuickSave() {
         SaveAsCommand();
         return;
     }
-    if (writeTo(fileName_)) dialogs_.Information("File Saved");
+    writeInPlace();
 }
 
 bool DatabaseSession::SaveAsCommand() {
@@ -241,6 +318,8 @@ bool DatabaseSession::SaveAsCommand() {
         return false;
     }
     std::string name;
+    std::unique_ptr<HeldLock> lock;
+    LockHolder holder;
     for (;;) {
         auto chosen = dialogs_.ChooseFileToSave("Save As", kDatabaseFilter, ".dat", chooserFolder());
         if (chosen) rememberFolder(*chosen);
@@ -250,6 +329,10 @@ bool DatabaseSession::SaveAsCommand() {
         std::error_code ec;
         if (fs::exists(name, ec) && !dialogs_.AskYesNo(name + " already exists.  Do you want to overwrite it ?"))
             continue;
+        if (!takeLock(name, lock, holder)) {
+            dialogs_.Error(name + " is open in " + DescribeHolder(holder) + ".  Choose another name.");
+            continue;
+        }
         break;
     }
     WriteBackCurrent();
@@ -257,7 +340,10 @@ bool DatabaseSession::SaveAsCommand() {
         ShowCurrentRecord();
         return false;
     }
+    if (!holdsLockOf(name)) lock_ = std::move(lock);
     fileName_ = name;
+    readOnly_ = false;
+    stamp_ = StampOf(name);
     ShowCurrentRecord();
     saveEnabled_ = true;
     if (db_.info[InfoDatabaseName].empty()) db_.info[InfoDatabaseName] = BaseName(name);
@@ -271,12 +357,15 @@ void DatabaseSession::MergeCommand() {
     if (chosen) rememberFolder(*chosen);
     if (!chosen || chosen->empty()) return;
     std::string bytes;
-    FileResult read = ReadWholeFile(*chosen, bytes, kMaxDatabaseBytes);
+    FileResult read = ReadDatabaseBytes(*chosen, bytes);
     if (!read.ok) {
         dialogs_.Error(read.error);
         return;
     }
     switch (MergeDatabase(db_, bytes, *chosen)) {
+        case MergeStatus::TooLarge:
+            dialogs_.Error(DatabaseSizeProblem(MergedDatabaseSize(db_, bytes)) + "  Nothing was merged.");
+            break;
         case MergeStatus::Merged:
             dialogs_.Information("Merge Sucessful !");
             break;
@@ -305,7 +394,7 @@ bool DatabaseSession::ConfirmExit() {
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::No) return true;
         // A failed save asks again rather than lose the edits.
-        if (!fileName_.empty() ? SaveCommand() : SaveAsCommand()) return true;
+        if (!fileName_.empty() && !readOnly_ ? SaveCommand() : SaveAsCommand()) return true;
     }
 }
 

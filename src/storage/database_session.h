@@ -3,12 +3,15 @@
 // merge, the start-up sequence and the question at exit.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "storage/database.h"
 #include "storage/dialogs.h"
+#include "storage/file_lock.h"
 #include "storage/record_screen.h"
+#include "storage/safe_file.h"
 
 namespace vorlane {
 
@@ -27,6 +30,8 @@ public:
                     std::function<std::string()> today = nullptr);
 
     void SetScreen(RecordScreen* screen) { screen_ = screen; }
+    // Without locks (tests that do not need them) nothing is locked.
+    void SetFileLocks(FileLocks* locks) { locks_ = locks; }
 
     Database& db() { return db_; }
     const Database& db() const { return db_; }
@@ -37,6 +42,8 @@ public:
     std::string Caption() const { return fileName_.empty() ? "Untitled" : fileName_; }
     bool loaded() const { return loaded_; }
     bool savePermission() const { return savePermission_; }
+    // Opened while another program held it: only Save As may write it.
+    bool readOnly() const { return readOnly_; }
     bool saveEnabled() const { return saveEnabled_; }  // "Save" and the "Save Database" buttons
     bool mergeEnabled() const { return mergeEnabled_; }
     bool started() const { return started_; }
@@ -79,7 +86,14 @@ public:
     void NotifyStateChanged() { stateChanged(); }
 
 private:
+    enum class DiskCheck { Write, SaveElsewhere, Cancel };
     bool writeTo(const std::string& path);
+    bool writeInPlace();
+    DiskCheck checkDiskUnchanged();
+    bool holdsLockOf(const std::string& path) const;
+    // True when path may be written here: its lock is now in lock, or is ours
+    // already, or cannot be had at all. False: holder has it.
+    bool takeLock(const std::string& path, std::unique_ptr<HeldLock>& lock, LockHolder& holder);
     std::string chooserFolder() const;
     void rememberFolder(const std::string& chosen);
     void fallBackToNew();
@@ -99,6 +113,11 @@ private:
     bool saveEnabled_ = false;
     bool mergeEnabled_ = false;
     bool started_ = false;
+
+    FileLocks* locks_ = nullptr;
+    std::unique_ptr<HeldLock> lock_;  // of fileName_, while it is open here
+    bool readOnly_ = false;
+    FileStamp stamp_;  // fileName_ as it was read or last saved here
 };
 
 }  // namespace vorlane

@@ -2,8 +2,10 @@
 // The one way the program's rules talk to the person. The windowed program
 // answers with real message boxes and choosers; tests answer from a script.
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorlane {
 
@@ -30,6 +32,11 @@ public:
     virtual std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
                                                         const std::string& defaultExtension,
                                                         const std::string& initialDir) = 0;
+
+    // A question answered by one of several buttons, named by choices; gives
+    // the index of the one chosen. The last choice is the one that changes
+    // nothing, and what closing the box gives.
+    virtual std::size_t AskChoice(const std::string& question, const std::vector<std::string>& choices) = 0;
 };
 
 }  // namespace vorlane

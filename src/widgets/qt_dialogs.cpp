@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include "widgets/text_codec.h"
@@ -102,6 +103,21 @@ std::optional<std::string> QtDialogs::ChooseFileToSave(const std::string& title,
                                                 QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return PathFromQString(WithDefaultExtension(name, defaultExtension));
+}
+
+std::size_t QtDialogs::AskChoice(const std::string& question, const std::vector<std::string>& choices) {
+    QMessageBox box(QMessageBox::Question, kTitle, MessageToQString(question), QMessageBox::NoButton, parent());
+    std::vector<QPushButton*> buttons;
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        buttons.push_back(box.addButton(ToQString(choices[i]), i + 1 == choices.size() ? QMessageBox::RejectRole
+                                                                                      : QMessageBox::AcceptRole));
+    if (buttons.empty()) return 0;
+    box.setDefaultButton(buttons.front());
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i]) return i;
+    return buttons.size() - 1;
 }
 
 }  // namespace vorlane

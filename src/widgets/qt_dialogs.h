@@ -28,6 +28,7 @@ public:
     std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
                                                 const std::string& defaultExtension,
                                                 const std::string& initialDir) override;
+    std::size_t AskChoice(const std::string& question, const std::vector<std::string>& choices) override;
 
 private:
     QWidget* parent() const;

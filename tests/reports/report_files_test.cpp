@@ -149,7 +149,7 @@ TEST(DelimitedImport, SkipsBlankLinesAndStopsBeforeTheFileLimit) {
     EXPECT_EQ(db.records[2].Name, "b");
 
     // One record more than the limit leaves the database as it was.
-    const std::size_t limit = EncodedDatabaseBytes(db) + EncodedRecordBytes(db.records[2]);
+    const std::size_t limit = EncodedDatabaseSize(db) + EncodedRecordSize(db.records[2]);
     const ImportResult refused = ImportDelimited(db, name, "c\nd\n", "2026/12/09", limit);
     EXPECT_TRUE(refused.tooLarge);
     EXPECT_EQ(refused.added, 0u);

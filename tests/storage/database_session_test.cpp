@@ -373,3 +373,58 @@ TEST_F(SessionTest, ChoosersStartBesideTheDatabaseElseInTheLastFolderUsed) {
     session->MergeCommand();  // no file name now: the folder last chosen
     EXPECT_EQ(dialogs.initialDirs, (std::vector<std::string>{"", files.path().string(), files.path().string()}));
 }
+
+TEST_F(SessionTest, AHugeFileThatIsNoDatabaseIsRefusedByItsStart) {
+    // Reading it whole would have taken longer than the limit allows.
+    const std::string path = files.file("zeros.dat");
+    std::ofstream(path).close();
+    std::filesystem::resize_file(path, kMaxDatabaseBytes + 4096);
+    session->RunStartup("");
+    dialogs.clearShown();
+    session->OpenDatabaseFile(path);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{path + " is not a valid Vorlane file.  A new database will be created."});
+    EXPECT_EQ(session->records().size(), 1u);
+}
+
+TEST_F(SessionTest, SavingOverAFileChangedOnDiskAsksFirst) {
+    const std::string question_suffix =
+        " has been changed on disk since it was opened or last saved here.  Overwrite it with this database, save "
+        "this database under another name, or cancel ?";
+    struct Case {
+        const char* what;
+        std::size_t pick;
+        std::size_t recordsOnDisk;
+    };
+    // 60 records opened here, 62 written there in the meantime.
+    const Case cases[] = {{"overwrite", 0, 60}, {"save as", 1, 62}, {"cancel", 2, 62}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = writeCellar("cellar", "", "", 60);
+        session->OpenDatabaseFile(path);
+        writeCellar("cellar", "", "", 62);
+        dialogs.clearShown();
+
+        dialogs.Pick(c.pick);
+        const std::string elsewhere = files.file(std::string("elsewhere-") + c.what + ".dat");
+        if (c.pick == 1) dialogs.Choose(elsewhere);
+        session->SaveCommand();
+        EXPECT_TRUE(dialogs.scriptUsedUp());
+        ASSERT_FALSE(dialogs.shown().empty());
+        EXPECT_EQ(dialogs.shown()[0].kind, Shown::Choice);
+        EXPECT_EQ(dialogs.shown()[0].text, path + question_suffix);
+        Database onDisk;
+        ASSERT_EQ(DecodeDatabase(Slurp(path), path, onDisk), ReadStatus::Loaded);
+        EXPECT_EQ(onDisk.records.size(), c.recordsOnDisk);
+        if (c.pick == 1) {
+            EXPECT_EQ(session->fileName(), elsewhere);
+        }
+
+        // Once written (or looked at again after an overwrite), a save goes through without a question.
+        if (c.pick != 2) {
+            dialogs.clearShown();
+            session->SaveCommand();
+            EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"File Saved"});
+        }
+    }
+}

@@ -58,6 +58,13 @@ std::optional<std::string> ScriptedDialogs::ChooseFileToSave(const std::string& 
     return next<Chosen>("save chooser").path;
 }
 
+std::size_t ScriptedDialogs::AskChoice(const std::string& question, const std::vector<std::string>& choices) {
+    shown_.push_back({Shown::Choice, question});
+    Picked picked = next<Picked>("choice");
+    if (picked.index >= choices.size()) ADD_FAILURE() << "no choice " << picked.index << " for: " << question;
+    return picked.index;
+}
+
 std::vector<std::string> ScriptedDialogs::messages() const {
     std::vector<std::string> texts;
     for (const auto& s : shown_) texts.push_back(s.text);

@@ -11,7 +11,7 @@
 
 namespace vorlane::testing {
 
-enum class Shown { Information, Error, YesNo, YesNoCancel, Prompt, OpenFile, SaveFile };
+enum class Shown { Information, Error, YesNo, YesNoCancel, Prompt, OpenFile, SaveFile, Choice };
 
 struct ShownText {
     Shown kind;
@@ -29,6 +29,7 @@ public:
     void CancelPrompt() { answers_.push_back(Typed{std::nullopt}); }
     void Choose(std::string path) { answers_.push_back(Chosen{std::move(path)}); }
     void ChooseNothing() { answers_.push_back(Chosen{std::nullopt}); }
+    void Pick(std::size_t choice) { answers_.push_back(Picked{choice}); }
 
     void Information(const std::string& text) override;
     void Error(const std::string& text) override;
@@ -41,6 +42,7 @@ public:
     std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
                                                 const std::string& defaultExtension,
                                                 const std::string& initialDir) override;
+    std::size_t AskChoice(const std::string& question, const std::vector<std::string>& choices) override;
 
     const std::vector<ShownText>& shown() const { return shown_; }
     std::vector<std::string> messages() const;  // texts only, in order
@@ -56,7 +58,10 @@ private:
     struct Chosen {
         std::optional<std::string> path;
     };
-    using Scripted = std::variant<Answer, Typed, Chosen>;
+    struct Picked {
+        std::size_t index;
+    };
+    using Scripted = std::variant<Answer, Typed, Chosen, Picked>;
     template <class T>
     T next(const char* what);
 

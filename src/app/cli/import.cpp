@@ -20,8 +20,7 @@ void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
     const ImportResult result = ImportDelimited(db, settings.items, text, TodayText());
     if (result.tooLarge) throw FileProblem(ImportTooLargeMessage(result));
     const std::size_t added = result.added;
-    FileResult saved = SaveDatabaseFile(db, arguments[3]);
-    if (!saved.ok) throw FileProblem(saved.error);
+    SaveDatabase(db, arguments[3]);
     if (result.replaced > 0) Warnings() << arguments[2] << ": " << ReplacedCharactersMessage(result.replacedLines) << '\n';
     out << kFileImported << ": " << added << (added == 1 ? " record\n" : " records\n");
 }

@@ -11,4 +11,8 @@ namespace vorlane::cli {
 // scripts, and the scrambling protects nothing from them.
 Database LoadDatabase(const std::string& path);
 
+// Writes db to path safely; throws FileProblem when it cannot, and while a
+// program has path open (it would overwrite the file without knowing).
+void SaveDatabase(Database& db, const std::string& path);
+
 }  // namespace vorlane::cli

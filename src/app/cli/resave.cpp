@@ -9,8 +9,7 @@ namespace vorlane::cli {
 // is what the program itself would store.
 void RunResave(const std::vector<std::string>& arguments, std::ostream&) {
     Database db = LoadDatabase(arguments[0]);
-    FileResult saved = SaveDatabaseFile(db, arguments[1]);
-    if (!saved.ok) throw FileProblem(saved.error);
+    SaveDatabase(db, arguments[1]);
 }
 
 }  // namespace vorlane::cli

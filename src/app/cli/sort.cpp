@@ -16,8 +16,7 @@ void RunSort(const std::vector<std::string>& arguments, std::ostream&) {
         throw UsageError("KEY must be a sort key from 1 to 21, not " + keyText);
     Database db = LoadDatabase(arguments[0]);
     SortRecords(db.records, key);
-    FileResult saved = SaveDatabaseFile(db, arguments[2]);
-    if (!saved.ok) throw FileProblem(saved.error);
+    SaveDatabase(db, arguments[2]);
 }
 
 }  // namespace vorlane::cli

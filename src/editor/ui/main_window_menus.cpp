@@ -185,7 +185,10 @@ void MainWindow::updateCommandStates() {
     bool canInsert = commands_.insertEnabled();
     insertAction_->setEnabled(canInsert);
     insertTool_->setEnabled(canInsert);
-    setWindowTitle(session_.fileName().empty() ? QStringLiteral("Untitled") : PathToQString(session_.fileName()));
+    QString title = session_.fileName().empty() ? QStringLiteral("Untitled") : PathToQString(session_.fileName());
+    // Another program holds the file: say so where the person looks first.
+    if (session_.readOnly()) title += QStringLiteral(" (read-only)");
+    setWindowTitle(title);
     emit commandStatesChanged();
 }
 
