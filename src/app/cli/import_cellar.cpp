@@ -110,8 +110,7 @@ void RunImportCellar(const std::vector<std::string>& arguments, std::ostream& ou
     for (const auto& line : ImportReportLines(report)) Warnings() << line << '\n';
     Warnings() << ImportSummary(report) << '\n';
     if (dryRun) return;
-    FileResult saved = SaveDatabaseFile(db, outPath);
-    if (!saved.ok) throw FileProblem(saved.error);
+    SaveDatabase(db, outPath);
     out << outPath << ": " << db.records.size() << (db.records.size() == 1 ? " record\n" : " records\n");
 }
 
