@@ -96,6 +96,9 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         command->run(rest, out);
         out.flush();
         if (!out) throw FileProblem("could not write to standard output");
+    } catch (const UsageForm& e) {
+        Complain(err, "usage: " + std::string(kProgram) + " " + e.what());
+        return kExitUsage;
     } catch (const UsageError& e) {
         Complain(err, std::string(kProgram) + ": " + e.what());
         return kExitUsage;
