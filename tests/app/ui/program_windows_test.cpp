@@ -5,11 +5,13 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 #include <QToolBar>
 #include <map>
 
 #include "app/ui/program_windows.h"
 #include "editor/ui/main_window.h"
+#include "reports/ui/regular_report_window.h"
 #include "search/ui/search_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -74,6 +76,30 @@ TEST(ProgramWindowsTest, ToolbarsListTheirButtonsInOrderAndEnableWhatCanOpen) {
                                                                                   : ProgramWindow::ShoppingList;
         EXPECT_EQ(entry->isEnabled(), windows.canOpen(target)) << entry->text().toStdString();
     }
+}
+
+TEST(ProgramWindowsTest, TheHtmlReportsRegularReportEntryReportsAllRecordsInAnOpenWindowToo) {
+    testing::TempFolder folder;
+    AppPaths paths{folder.file("Vorlane.ini"), {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    testing::ScriptedDialogs dialogs;
+    DatabaseSession session(dialogs, paths.data);
+    ProgramWindows windows(session, dialogs, paths);
+    windows.open(ProgramWindow::RegularReport);
+    auto* box = qobject_cast<RegularReportWindow*>(windows.openWindow(ProgramWindow::RegularReport));
+    ASSERT_NE(box, nullptr);
+    box->toggleMode();
+    ASSERT_EQ(box->windowTitle(), QStringLiteral("Report (Searched Records)"));
+    windows.open(ProgramWindow::HtmlReport);
+    QWidget* html = windows.openWindow(ProgramWindow::HtmlReport);
+    ASSERT_NE(html, nullptr);
+    html->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(html));
+    windows.popUpReportMenu();
+    for (QAction* entry : windows.reportMenu()->actions())
+        if (entry->text() == QStringLiteral("Generate Regular Report")) entry->trigger();
+    windows.reportMenu()->hide();
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Report (All Records)"));
+    EXPECT_FALSE(box->box().settings.searchedRecordsOnly);
 }
 
 }  // namespace
