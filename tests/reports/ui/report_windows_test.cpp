@@ -115,6 +115,7 @@ TEST_F(ReportWindowsTest, HtmlReportChoosersKeepWhatWasChosenAfterTheyClose) {
     ShowActive(window);
     int openedAt = 0;
     WhenShown<QFontDialog>([&](QFontDialog* chooser) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }));  // a person takes longer than that
         openedAt = chooser->currentFont().pointSize();
         QFont underlined = chooser->currentFont();
         underlined.setUnderline(true);
@@ -123,7 +124,8 @@ TEST_F(ReportWindowsTest, HtmlReportChoosersKeepWhatWasChosenAfterTheyClose) {
     });
     Tool(window, QStringLiteral("Select Report Font"))->trigger();
     ShowActive(window);
-    WhenShown<QColorDialog>([](QColorDialog* chooser) {
+    WhenShown<QColorDialog>([&](QColorDialog* chooser) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }));
         chooser->setCurrentColor(QColor(255, 0, 0));
         chooser->accept();
     });
@@ -318,7 +320,10 @@ TEST_F(ReportWindowsTest, RegularReportKeepsDraggedWidthsWhenItsColourChooserClo
     auto* bar = box.findChild<QHeaderView*>(QStringLiteral("Widths"));
     ASSERT_NE(bar, nullptr);
     bar->resizeSection(0, 50);
-    WhenShown<QColorDialog>([](QColorDialog* chooser) { chooser->accept(); });
+    WhenShown<QColorDialog>([&](QColorDialog* chooser) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isActiveWindow(); }));
+        chooser->accept();
+    });
     emit bar->sectionClicked(1);
     ShowActive(box);
     EXPECT_EQ(bar->sectionSize(0), 50);
