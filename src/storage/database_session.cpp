@@ -4,6 +4,7 @@
 
 #include "storage/database_file.h"
 #include "storage/file_lock.h"
+#include "storage/file_choosers.h"
 #include "storage/new_record.h"
 #include "storage/safe_file.h"
 #include "storage/scramble.h"
@@ -324,8 +325,7 @@ bool DatabaseSession::SaveAsCommand() {
         auto chosen = dialogs_.ChooseFileToSave("Save As", kDatabaseFilter, ".dat", chooserFolder());
         if (chosen) rememberFolder(*chosen);
         if (!chosen || chosen->empty()) return false;
-        name = *chosen;
-        if (name.find('.') == std::string::npos) name += ".dat";
+        name = WithDefaultExtension(*chosen, ".dat");
         std::error_code ec;
         if (fs::exists(name, ec) && !dialogs_.AskYesNo(name + " already exists.  Do you want to overwrite it ?"))
             continue;

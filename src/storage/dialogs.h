@@ -29,6 +29,12 @@ public:
     // nullopt when the person chose nothing.
     virtual std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                         const std::string& initialDir) = 0;
+    // The same, opened on the filter pair selectedFilter (0-based) instead of the first.
+    virtual std::optional<std::string> ChooseFileToOpenOnFilter(const std::string& title, const std::string& filter,
+                                                                const std::string& initialDir, int selectedFilter) {
+        (void)selectedFilter;
+        return ChooseFileToOpen(title, filter, initialDir);
+    }
     virtual std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
                                                         const std::string& defaultExtension,
                                                         const std::string& initialDir) = 0;

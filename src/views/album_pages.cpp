@@ -16,7 +16,9 @@ int AlbumPages::pageCount() const {
     return static_cast<int>((shown_ + s - 1) / s);
 }
 
-bool InAlbum(const ItemRecord& record, int mode) { return mode == 1 || record.OnSearchList; }
+bool InAlbum(const ItemRecord& record, int mode) {
+    return mode == 1 || (mode == 3 ? record.BrowseMatch : record.OnSearchList);
+}
 
 void AlbumPages::Build(const RecordList& records, int mode) {
     const auto s = static_cast<std::size_t>(perPage());
@@ -47,7 +49,7 @@ std::string AlbumPages::PageLabel() const {
 std::string AlbumPages::SizeLabel() const { return std::to_string(rows_) + " X " + std::to_string(cols_); }
 
 std::string AlbumCaption(int mode) {
-    return mode == 2 ? "Album View (Searched Records)" : "Album View (All Records)";
+    return mode == 2 ? "Album View (Searched Records)" : mode == 3 ? "Album View (Selected Records)" : "Album View (All Records)";
 }
 
 std::string AlbumLabel(const ItemRecord& record, int index) { return std::to_string(index + 1) + ": " + record.Name; }
@@ -60,6 +62,14 @@ int AlbumCellSide(int gridSide, int count) {
     return q - 2;
 }
 
+AlbumRect FittedPicture(int width, int height, int maxWidth, int maxHeight) {
+    if (width <= 0 || height <= 0 || (width <= maxWidth && height <= maxHeight)) return {0, 0, width, height};
+    // The tighter of the two directions decides, in exact integer arithmetic.
+    if (static_cast<long long>(width) * maxHeight >= static_cast<long long>(height) * maxWidth)
+        return {0, 0, maxWidth, std::max(1, static_cast<int>(static_cast<long long>(height) * maxWidth / width))};
+    return {0, 0, std::max(1, static_cast<int>(static_cast<long long>(width) * maxHeight / height)), maxHeight};
+}
+
 AlbumDraw AlbumPlacement(int pictureWidth, int pictureHeight, int cellWidth, int cellHeight, bool autoSize,
                          bool label, bool placeholder) {
     AlbumDraw draw;
@@ -67,9 +77,9 @@ AlbumDraw AlbumPlacement(int pictureWidth, int pictureHeight, int cellWidth, int
     if (autoSize) {
         draw.target = {0, 0, cellWidth, cellHeight};
     } else {
-        draw.target = {0, 0, std::min(pictureWidth, cellWidth), std::min(pictureHeight, cellHeight)};
-        // Cut at the cell's edges; the placeholder is scaled down whole instead.
-        if (!placeholder) draw.source = {0, 0, draw.target.width, draw.target.height};
+        // The placeholder fills the cell when larger; a picture keeps its proportions.
+        draw.target = placeholder ? AlbumRect{0, 0, std::min(pictureWidth, cellWidth), std::min(pictureHeight, cellHeight)}
+                                  : FittedPicture(pictureWidth, pictureHeight, cellWidth, cellHeight);
     }
     if (label) {
         draw.target.y = kAlbumLabelHeight;

@@ -58,9 +58,11 @@ private:
     std::vector<int> cells_;  // across * down, row by row
 };
 
-// Album records: all in mode 1, the search list otherwise.
+// Album records: all in mode 1, the records chosen in the spreadsheet's
+// browse panel in mode 3, the search list otherwise.
 bool InAlbum(const ItemRecord& record, int mode);
-// "Album View (Searched Records)" in mode 2, "Album View (All Records)" otherwise.
+// "Album View (Searched Records)" in mode 2, "Album View (Selected Records)"
+// in mode 3, "Album View (All Records)" otherwise.
 std::string AlbumCaption(int mode);
 // The mode after "Mode": 1 becomes 2, anything else 1.
 inline int NextAlbumMode(int mode) { return mode == 1 ? 2 : 1; }
@@ -79,10 +81,18 @@ struct AlbumDraw {
     AlbumRect target;  // in the cell
     bool operator==(const AlbumDraw&) const = default;
 };
+// A picture's size scaled down, proportions kept, to fit within maxWidth by
+// maxHeight; never scaled up.
+AlbumRect FittedPicture(int width, int height, int maxWidth, int maxHeight);
+// The largest side a picture is kept at for the album and the spreadsheet:
+// a phone photo is decoded once and shown scaled down, never at full size.
+inline constexpr int kShownPictureSide = 640;
+inline constexpr int kGridPictureSide = 200;
+
 // Which part of a picture goes where in its cell. A picture larger than the
-// cell is cut at the right and bottom unless it is the placeholder, which
-// is always scaled whole into the cell; auto-size scales any picture to the
-// whole cell; a label takes the top strip.
+// cell is scaled down whole, proportions kept, to fit it (the placeholder
+// fills the cell); auto-size scales any picture to the whole cell; a label
+// takes the top strip.
 AlbumDraw AlbumPlacement(int pictureWidth, int pictureHeight, int cellWidth, int cellHeight, bool autoSize,
                          bool label, bool placeholder);
 

@@ -43,6 +43,11 @@ std::string EditorText(const ItemRecord& record, int code) {
     return code == DetailCode(3) ? text.substr(0, 4) : text;
 }
 
+std::string StoredText(const ItemRecord& record, int code) {
+    if (CellEditOf(code) != CellEdit::Typed) return {};
+    return code == kNameCode ? record.Name : record.Details[static_cast<std::size_t>((code - 110) / 10)];
+}
+
 bool AcceptTypedText(ItemRecord& record, int code, const std::string& text) {
     std::string* field = TypedField(record, code);
     if (!field || record.ReadOnly) return false;

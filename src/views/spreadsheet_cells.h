@@ -23,6 +23,8 @@ bool MenuFlag(const ItemRecord& record, int code);
 // Typed cells: the record's text of the field (the vintage cut to four
 // characters), and the field a typed text goes into; nullptr for other columns.
 std::string EditorText(const ItemRecord& record, int code);
+// The whole text of a typed cell's field; empty for other cells.
+std::string StoredText(const ItemRecord& record, int code);
 std::string* TypedField(ItemRecord& record, int code);
 // Writes text into the field; false (and nothing written) for a read-only
 // record or a column that is not typed.

@@ -21,8 +21,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <type_traits>
 #include <cmath>
 #include <vector>
+
+#include "storage/settings_store.h"
 
 namespace vorlane {
 
@@ -32,6 +35,76 @@ GridPrintSettings::GridPrintSettings() : titleFont(QApplication::font()), headin
     headingFont.setPointSizeF(10);
     headingFont.setBold(true);
     cellFont.setPointSizeF(10);
+}
+
+namespace {
+// Every setting as text in the settings file: fonts in Qt's own form, lengths in millimetres.
+template <class Visit>
+void EachGridPrintSetting(GridPrintSettings& s, Visit visit) {
+    visit("Title", s.title);
+    visit("TitleOnEveryPage", s.titleOnEveryPage);
+    visit("TitleFont", s.titleFont);
+    visit("HeadingFont", s.headingFont);
+    visit("CellFont", s.cellFont);
+    visit("OuterBorder", s.outerBorder);
+    visit("HorizontalLines", s.horizontalLines);
+    visit("VerticalLines", s.verticalLines);
+    visit("LineWidthMm", s.lineWidthMm);
+    visit("PrintHeadings", s.printHeadings);
+    visit("RepeatHeadings", s.repeatHeadings);
+    visit("SkipEmptyRows", s.skipEmptyRows);
+    visit("FitToPageWidth", s.fitToPageWidth);
+    visit("StampDate", s.stampDate);
+    visit("StampTime", s.stampTime);
+    visit("PageNumbers", s.pageNumbers);
+    visit("CellPaddingMm", s.cellPaddingMm);
+    visit("LineSpacingPercent", s.lineSpacingPercent);
+}
+}  // namespace
+
+void ReadGridPrintSettings(const std::string& settingsFile, const std::string& section, GridPrintSettings& s) {
+    const SettingsStore store(settingsFile);
+    auto text = [&](const char* key) { return QString::fromStdString(store.ReadText(section, key, "")); };
+    EachGridPrintSetting(s, [&](const char* key, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        const QString stored = text(key);
+        if (stored.isEmpty()) return;
+        if constexpr (std::is_same_v<T, bool>) value = store.ReadBool(section, key, value);
+        else if constexpr (std::is_same_v<T, int>) value = store.ReadInteger(section, key, value);
+        else if constexpr (std::is_same_v<T, double>) value = stored.toDouble();
+        else if constexpr (std::is_same_v<T, QFont>) value.fromString(stored);
+        else value = stored;
+    });
+    const int alignment = store.ReadInteger(section, "TitleAlignment", static_cast<int>(s.titleAlignment));
+    s.titleAlignment = static_cast<Qt::Alignment>(alignment);
+    s.stampPlace = static_cast<GridPrintSettings::StampPlace>(
+        std::clamp(store.ReadInteger(section, "StampPlace", static_cast<int>(s.stampPlace)), 0, 2));
+    s.orientation = store.ReadInteger(section, "Landscape", s.orientation == QPageLayout::Landscape)
+                        ? QPageLayout::Landscape
+                        : QPageLayout::Portrait;
+    const QStringList margins = text("MarginsMm").split(QLatin1Char(' '));
+    if (margins.size() == 4)
+        s.marginsMm = QMarginsF(margins[0].toDouble(), margins[1].toDouble(), margins[2].toDouble(), margins[3].toDouble());
+}
+
+void WriteGridPrintSettings(const std::string& settingsFile, const std::string& section,
+                            const GridPrintSettings& settings) {
+    SettingsStore store(settingsFile);
+    GridPrintSettings s = settings;
+    EachGridPrintSetting(s, [&](const char* key, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>) store.WriteBool(section, key, value);
+        else if constexpr (std::is_same_v<T, int>) store.WriteInteger(section, key, value);
+        else if constexpr (std::is_same_v<T, double>) store.WriteText(section, key, QString::number(value).toStdString());
+        else if constexpr (std::is_same_v<T, QFont>) store.WriteText(section, key, value.toString().toStdString());
+        else store.WriteText(section, key, value.toStdString());
+    });
+    store.WriteInteger(section, "TitleAlignment", static_cast<int>(s.titleAlignment));
+    store.WriteInteger(section, "StampPlace", static_cast<int>(s.stampPlace));
+    store.WriteBool(section, "Landscape", s.orientation == QPageLayout::Landscape);
+    const QMarginsF& m = s.marginsMm;
+    store.WriteText(section, "MarginsMm", QStringLiteral("%1 %2 %3 %4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom()).toStdString());
+    (void)store.Save();  // a settings file that cannot be written only loses these settings
 }
 
 void ApplyPageSettings(QPrinter& printer, const GridPrintSettings& settings) {
@@ -54,14 +127,28 @@ struct GridLayout {
     int padding = 0;
     int gap = 0;
     int lineWidth = 1;
-    std::vector<int> columns, columnX, columnWidth;
-    int tableWidth = 0;
+    std::vector<int> columns, columnX, columnWidth;  // columnX from the left of the column's band
+    // [first, last) into columns: the columns printed side by side on one sheet.
+    std::vector<std::pair<std::size_t, std::size_t>> bands;
     std::vector<int> rows, rowHeight;
     int headingHeight = 0;
     int titleHeight = 0;
     int stampHeight = 0;                              // one header or footer line
     std::vector<std::pair<std::size_t, std::size_t>> pages;  // [first, last) into rows
+
+    // Sheets run through every band of one page of rows before the next rows.
+    std::size_t sheetCount() const { return pages.size() * bands.size(); }
+    std::size_t rowPageOf(std::size_t sheet) const { return sheet / bands.size(); }
+    std::size_t bandOf(std::size_t sheet) const { return sheet % bands.size(); }
+    int bandWidth(std::size_t band) const {
+        const auto [first, last] = bands[band];
+        return first == last ? 0 : columnX[last - 1] + columnWidth[last - 1];
+    }
 };
+
+// Narrower than this, a column's text is no longer readable: the columns
+// then continue on further sheets instead.
+constexpr int kReadableColumnCharacters = 8;
 
 int MmToPixels(double mm, int dpi) { return static_cast<int>(std::lround(mm * dpi / 25.4)); }
 
@@ -122,17 +209,26 @@ GridLayout MakeLayout(QPrinter& printer, const QTableWidget& grid, const GridPri
         widths.push_back(std::max(1, grid.columnWidth(c)) * dpiX / screenDpi);
         total += widths.back();
     }
-    double scale = (s.fitToPageWidth || total > l.area.width()) && total > 0 ? l.area.width() / total : 1.0;
-    int x = 0;
-    for (double w : widths) {
-        l.columnX.push_back(x);
-        l.columnWidth.push_back(std::max(1, static_cast<int>(w * scale)));
-        x += l.columnWidth.back();
-    }
-    l.tableWidth = x;
-
     QFontMetrics cellMetrics(s.cellFont, &printer), headingMetrics(s.headingFont, &printer),
         titleMetrics(s.titleFont, &printer);
+    double scale = (s.fitToPageWidth || total > l.area.width()) && total > 0 ? l.area.width() / total : 1.0;
+    const int readable = std::min(std::max(1, l.area.width()),
+                                  cellMetrics.averageCharWidth() * kReadableColumnCharacters + 2 * l.padding);
+    int x = 0;
+    l.bands.emplace_back(0, 0);
+    for (double w : widths) {
+        const int width = std::min(std::max(1, l.area.width()),
+                                   std::max(std::min(readable, static_cast<int>(w)), static_cast<int>(w * scale)));
+        // A column that would run past the page's edge starts the next band.
+        if (x > 0 && x + width > l.area.width()) {
+            l.bands.emplace_back(l.bands.back().second, l.bands.back().second);
+            x = 0;
+        }
+        l.columnX.push_back(x);
+        l.columnWidth.push_back(std::max(1, width));
+        x += l.columnWidth.back();
+        ++l.bands.back().second;
+    }
     auto rowHeightOf = [&](const QFontMetrics& metrics, auto textOf) {
         int height = metrics.lineSpacing() * s.lineSpacingPercent / 100;
         for (std::size_t i = 0; i < l.columns.size(); ++i)
@@ -176,7 +272,10 @@ QString StampText(const GridPrintSettings& s, const QDateTime& now) {
 }
 
 void DrawPage(QPainter& painter, const QTableWidget& grid, const GridPrintSettings& s, const GridLayout& l,
-              std::size_t page, const QDateTime& now) {
+              std::size_t sheet, const QDateTime& now) {
+    const std::size_t page = l.rowPageOf(sheet);
+    const auto [firstColumn, lastColumn] = l.bands[l.bandOf(sheet)];
+    const int tableWidth = l.bandWidth(l.bandOf(sheet));
     const QRect& area = l.area;
     int y = area.top();
     painter.setPen(Qt::black);
@@ -200,9 +299,9 @@ void DrawPage(QPainter& painter, const QTableWidget& grid, const GridPrintSettin
     };
     std::vector<int> boundaries;  // y of every line between two rows
     if (HeadingsOnPage(s, page)) {
-        painter.fillRect(QRect(area.left(), y, l.tableWidth, l.headingHeight), QColor(0xE8, 0xE8, 0xE8));
+        painter.fillRect(QRect(area.left(), y, tableWidth, l.headingHeight), QColor(0xE8, 0xE8, 0xE8));
         painter.setFont(s.headingFont);
-        for (std::size_t i = 0; i < l.columns.size(); ++i)
+        for (std::size_t i = firstColumn; i < lastColumn; ++i)
             painter.drawText(cellRect(i, y, l.headingHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                              HeadingText(grid, l.columns[i]));
         y += l.headingHeight;
@@ -213,8 +312,8 @@ void DrawPage(QPainter& painter, const QTableWidget& grid, const GridPrintSettin
     for (std::size_t k = l.pages[page].first; k < l.pages[page].second; ++k) {
         int height = std::min(l.rowHeight[k], std::max(0, pageBottom - y));
         painter.save();
-        painter.setClipRect(QRect(area.left(), y, l.tableWidth, height));
-        for (std::size_t i = 0; i < l.columns.size(); ++i)
+        painter.setClipRect(QRect(area.left(), y, tableWidth, height));
+        for (std::size_t i = firstColumn; i < lastColumn; ++i)
             painter.drawText(cellRect(i, y, l.rowHeight[k]), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                              CellText(grid, l.rows[k], l.columns[i]));
         painter.restore();
@@ -228,13 +327,13 @@ void DrawPage(QPainter& painter, const QTableWidget& grid, const GridPrintSettin
         QPen pen(Qt::black);
         pen.setWidth(l.lineWidth);
         painter.setPen(pen);
-        const int left = area.left(), right = area.left() + l.tableWidth;
+        const int left = area.left(), right = area.left() + tableWidth;
         if (s.horizontalLines)
             for (int b : boundaries) painter.drawLine(left, b, right, b);
         if (s.verticalLines)
-            for (std::size_t i = 1; i < l.columns.size(); ++i)
+            for (std::size_t i = firstColumn + 1; i < lastColumn; ++i)
                 painter.drawLine(left + l.columnX[i], tableTop, left + l.columnX[i], tableBottom);
-        if (s.outerBorder) painter.drawRect(QRect(left, tableTop, l.tableWidth, tableBottom - tableTop));
+        if (s.outerBorder) painter.drawRect(QRect(left, tableTop, tableWidth, tableBottom - tableTop));
         painter.setPen(Qt::black);
     }
 
@@ -245,19 +344,19 @@ void DrawPage(QPainter& painter, const QTableWidget& grid, const GridPrintSettin
             painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, StampText(s, now));
         if (s.pageNumbers)
             painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                             QStringLiteral("Page %1 of %2").arg(page + 1).arg(l.pages.size()));
+                             QStringLiteral("Page %1 of %2").arg(sheet + 1).arg(l.sheetCount()));
     }
 }
 
 }  // namespace
 
 int GridPageCount(QPrinter& printer, const QTableWidget& grid, const GridPrintSettings& settings) {
-    return static_cast<int>(MakeLayout(printer, grid, settings).pages.size());
+    return static_cast<int>(MakeLayout(printer, grid, settings).sheetCount());
 }
 
 bool PrintGrid(QPrinter& printer, const QTableWidget& grid, const GridPrintSettings& settings, QString* error) {
     GridLayout layout = MakeLayout(printer, grid, settings);
-    const int pageCount = static_cast<int>(layout.pages.size());
+    const int pageCount = static_cast<int>(layout.sheetCount());
     int from = 1, to = pageCount;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         from = std::max(1, printer.fromPage());
@@ -304,6 +403,9 @@ GridPrintSettingsDialog::GridPrintSettingsDialog(const GridPrintSettings& s, QWi
     : QDialog(parent), fonts_(s) {
     setWindowTitle(QStringLiteral("Print Settings"));
     auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("PrintSettingsTabs"));
+    // Every tab's caption shows: the dialog is at least as wide as all of them.
+    tabs->setUsesScrollButtons(false);
 
     // Title
     {

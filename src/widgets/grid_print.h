@@ -7,6 +7,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QString>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -61,6 +62,13 @@ struct GridPrintSettings {
 
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
+
+// The settings kept between runs in the settings file, in a section of
+// their own per grid ("Spreadsheet Print", ...). Missing keys keep what
+// settings holds.
+void ReadGridPrintSettings(const std::string& settingsFile, const std::string& section, GridPrintSettings& settings);
+void WriteGridPrintSettings(const std::string& settingsFile, const std::string& section,
+                            const GridPrintSettings& settings);
 
 // Margins and orientation go onto the printer before the print dialog opens,
 // so that the person can still change them there.

@@ -1,6 +1,8 @@
 #include "widgets/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -8,6 +10,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include "storage/file_choosers.h"
 #include "widgets/text_codec.h"
 #include "widgets/text_guard.h"
 
@@ -26,17 +29,14 @@ QString QtFileFilter(const std::string& filter) {
 }
 
 QString WithDefaultExtension(const QString& name, const std::string& defaultExtension) {
-    QString extension = QString::fromStdString(defaultExtension);
-    if (extension.isEmpty() || name.isEmpty()) return name;
-    if (!extension.startsWith(u'.')) extension.prepend(u'.');
-    // A point anywhere in the path, folders included, counts as an extension.
-    if (name.contains(u'.')) return name;
-    return name + extension;
+    return PathToQString(vorlane::WithDefaultExtension(PathFromQString(name), defaultExtension));
 }
 
 QString StartFolder(const std::string& initialDir) {
-    if (!initialDir.empty()) return PathToQString(initialDir);
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString given = initialDir.empty() ? QString() : PathToQString(initialDir);
+    for (const QString& folder : {given, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    return QDir::homePath();
 }
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {}
@@ -88,8 +88,15 @@ std::string QtDialogs::Prompt(const std::string& caption, const std::string& pro
 
 std::optional<std::string> QtDialogs::ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                        const std::string& initialDir) {
-    QString name = QFileDialog::getOpenFileName(parent(), ToQString(title), StartFolder(initialDir),
-                                                QtFileFilter(filter));
+    return ChooseFileToOpenOnFilter(title, filter, initialDir, 0);
+}
+
+std::optional<std::string> QtDialogs::ChooseFileToOpenOnFilter(const std::string& title, const std::string& filter,
+                                                               const std::string& initialDir, int selectedFilter) {
+    const QString filters = QtFileFilter(filter);
+    QString selected = filters.split(QStringLiteral(";;")).value(selectedFilter);
+    QString name = QFileDialog::getOpenFileName(parent(), ToQString(title), StartFolder(initialDir), filters,
+                                                &selected);
     if (name.isEmpty()) return std::nullopt;
     return PathFromQString(name);
 }

@@ -25,6 +25,8 @@ public:
                        bool hidden = false) override;
     std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                 const std::string& initialDir) override;
+    std::optional<std::string> ChooseFileToOpenOnFilter(const std::string& title, const std::string& filter,
+                                                        const std::string& initialDir, int selectedFilter) override;
     std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
                                                 const std::string& defaultExtension,
                                                 const std::string& initialDir) override;
@@ -38,10 +40,12 @@ private:
 // "Vorlane File|*.dat|All|*.*" -> "Vorlane File (*.dat);;All (*.*)".
 QString QtFileFilter(const std::string& filter);
 
-// name with the default extension (".dat" or "dat") when there is no point
-// anywhere in it.
+// name with the default extension (".dat" or "dat") when its file name has
+// no point.
 QString WithDefaultExtension(const QString& name, const std::string& defaultExtension);
-// Where a chooser opens: the folder given, else the person's documents.
+// Where a chooser opens: the folder given, else the person's documents, else
+// the home folder; always a folder that exists, so the chooser never takes
+// its name for a file name.
 QString StartFolder(const std::string& initialDir);
 
 }  // namespace vorlane

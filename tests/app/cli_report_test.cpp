@@ -2,6 +2,7 @@
 // the PDF tools.
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -187,6 +188,78 @@ TEST_F(ReportCommandTest, FailuresSayWhatWentWrong) {
     }
     EXPECT_FALSE(std::filesystem::exists(Path("o.htm")));
     EXPECT_FALSE(std::filesystem::exists(Path("o.pdf")));
+}
+
+TEST_F(ReportCommandTest, NoOutputIsWrittenOverAnInputOfTheCommand) {
+    const std::string db = Path("cellar.dat"), before = ReadBytes(db);
+    std::filesystem::create_symlink(db, Path("link.dat"));
+    Hrf();
+    Rpt();
+    WriteBytes(Path("in.csv"), "Chablis\r\n");
+    struct Case { std::vector<std::string> args; std::string written, input; } cases[] = {
+        {{"report", "html", db, Path("f.hrf"), db}, db, db},
+        {{"report", "html", db, Path("f.hrf"), Path("link.dat")}, Path("link.dat"), db},
+        {{"report", "html", db, Path("f.hrf"), Path("f.hrf")}, Path("f.hrf"), Path("f.hrf")},
+        {{"report", "regular", db, Path("f.rpt"), Path("o.pdf"), "--csv", db}, db, db},
+        {{"report", "regular", db, Path("f.rpt"), "--html", Path("f.rpt")}, Path("f.rpt"), Path("f.rpt")},
+        {{"import", db, Path("f.rpt"), Path("in.csv"), Path("in.csv")}, Path("in.csv"), Path("in.csv")},
+    };
+    for (const Case& c : cases) {
+        const std::string kept = ReadBytes(c.written);
+        CliResult r = Run(c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.written;
+        EXPECT_EQ(r.err, "vorlane-cli: " + c.written + " is the same file as the input " + c.input +
+                             "; nothing was written\n");
+        EXPECT_EQ(ReadBytes(c.written), kept) << c.written;
+    }
+    EXPECT_EQ(ReadBytes(db), before);
+    EXPECT_FALSE(std::filesystem::exists(Path("o.pdf")));
+    // Writing the database back is the import's own job.
+    CliResult r = Run({"import", db, Path("f.rpt"), Path("in.csv"), db});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(vorlane::testing::ReadCellar(db).records.size(), 4u);
+}
+
+TEST_F(ReportCommandTest, TheRegularReportsPaperComesFromTheLocaleOrIsChosen) {
+    Rpt();
+    auto pageSize = [&](std::vector<std::string> extra, const char* locale) {
+        std::vector<std::string> args{"report", "regular", Path("cellar.dat"), Path("f.rpt"), Path("p.pdf")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        ::setenv("LC_ALL", locale, 1);
+        CliResult r = Run(args);
+        ::unsetenv("LC_ALL");
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        const std::string info = Capture("pdfinfo " + Path("p.pdf") + " | grep 'Page size'");
+        return info.substr(info.find_first_not_of(' ', info.find(':') + 1));
+    };
+    EXPECT_EQ(pageSize({}, "de_DE.UTF-8"), "595 x 842 pts (A4)\n");
+    EXPECT_EQ(pageSize({}, "en_US.UTF-8"), "612 x 792 pts (letter)\n");
+    EXPECT_EQ(pageSize({"--paper", "legal"}, "de_DE.UTF-8"), "612 x 1008 pts\n");
+    EXPECT_EQ(pageSize({"--paper", "a4"}, "en_US.UTF-8"), "595 x 842 pts (A4)\n");
+
+    CliResult r = Run({"report", "regular", Path("cellar.dat"), Path("f.rpt"), Path("p.pdf"), "--paper", "a3"});
+    EXPECT_EQ(r.exitCode, 1);
+    r = Run({"report", "html", Path("cellar.dat"), Path("f.rpt")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "usage: vorlane-cli report html DB HRF OUT [--search SRH]\n");
+}
+
+TEST_F(ReportCommandTest, PdfCellsStopAtTheirEdgeSoTheirTextStaysApart) {
+    Database db = vorlane::testing::CellarOf({"Chablis Premier Cru Vaillons Vieilles Vignes Grande Reserve Speciale"});
+    db.records[0].Details[0] = "Domaine";
+    vorlane::testing::WriteCellar(Path("long.dat"), db);
+    RegularReportSettings s;
+    s.dateOn = s.itemNumbersOn = s.totalsOn = false;
+    s.items = {{kNameIndex, 0, "Name"}, {10, 0, "Winery"}};
+    s.columnCount = "2";
+    WriteBytes(Path("two.rpt"), EncodeReportFormat(s));
+    CliResult r = Run({"report", "regular", Path("long.dat"), Path("two.rpt"), Path("two.pdf"), "--paper", "letter"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string text = Capture("pdftotext -layout " + Path("two.pdf") + " -");
+    const std::size_t winery = text.find("Domaine");
+    ASSERT_NE(winery, std::string::npos) << text;
+    EXPECT_EQ(text[winery - 1], ' ') << text;
+    EXPECT_EQ(text.find("Speciale"), std::string::npos) << text;
 }
 
 }  // namespace

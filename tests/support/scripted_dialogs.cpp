@@ -51,6 +51,12 @@ std::optional<std::string> ScriptedDialogs::ChooseFileToOpen(const std::string& 
     return next<Chosen>("open chooser").path;
 }
 
+std::optional<std::string> ScriptedDialogs::ChooseFileToOpenOnFilter(const std::string& title, const std::string& filter,
+                                                                     const std::string& initialDir, int selectedFilter) {
+    selectedFilters.push_back(selectedFilter);
+    return ChooseFileToOpen(title, filter, initialDir);
+}
+
 std::optional<std::string> ScriptedDialogs::ChooseFileToSave(const std::string& title, const std::string&,
                                                              const std::string&, const std::string& initialDir) {
     shown_.push_back({Shown::SaveFile, title});

@@ -39,6 +39,8 @@ public:
                        bool hidden) override;
     std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                 const std::string& initialDir) override;
+    std::optional<std::string> ChooseFileToOpenOnFilter(const std::string& title, const std::string& filter,
+                                                        const std::string& initialDir, int selectedFilter) override;
     std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& filter,
                                                 const std::string& defaultExtension,
                                                 const std::string& initialDir) override;
@@ -50,6 +52,7 @@ public:
     bool scriptUsedUp() const { return answers_.empty(); }
     std::vector<bool> promptsHidden;  // one per Prompt call
     std::vector<std::string> initialDirs;  // one per file chooser
+    std::vector<int> selectedFilters;  // one per open chooser opened on a filter
 
 private:
     struct Typed {

@@ -126,13 +126,31 @@ TEST(AlbumPagesTest, Paging) {
     EXPECT_FALSE(pages.MoreRows());
 }
 
+TEST(AlbumPagesTest, SelectedRecordsAreTheBrowsePanelsMatchesCaptionedSo) {
+    RecordList records(5);
+    records[1].OnSearchList = true;
+    records[3].BrowseMatch = records[4].BrowseMatch = true;
+    AlbumPages pages;
+    pages.RaiseToFirstPage();
+    pages.Build(records, kSelectedRecords);
+    EXPECT_EQ(pages.RecordAt(0, 0), 3);
+    EXPECT_EQ(pages.RecordAt(1, 0), 4);
+    EXPECT_EQ(pages.PageLabel(), "Page 1 of 1");
+    EXPECT_EQ(AlbumCaption(kSelectedRecords), "Album View (Selected Records)");
+    EXPECT_EQ(AlbumCaption(kSearchListRecords), "Album View (Searched Records)");
+}
+
 TEST(AlbumPagesTest, CellsAndPlacement) {
     EXPECT_EQ(AlbumCellSide(300, 3), 98);
     EXPECT_EQ(AlbumCellSide(10, 4), 0);   // 2.5 rounds to 2
     EXPECT_EQ(AlbumCellSide(14, 4), 2);   // 3.5 rounds to 4
     struct Case { int pw, ph; bool autoSize, label, placeholder; AlbumDraw draw; };
-    for (const Case& c : {Case{200, 50, false, false, false, {{0, 0, 100, 50}, {0, 0, 100, 50}}},
-                          Case{200, 50, false, true, false, {{0, 0, 100, 50}, {0, 20, 100, 50}}},
+    // A picture larger than the cell is scaled down whole, proportions kept, never up.
+    for (const Case& c : {Case{200, 50, false, false, false, {{0, 0, 200, 50}, {0, 0, 100, 25}}},
+                          Case{200, 50, false, true, false, {{0, 0, 200, 50}, {0, 20, 100, 25}}},
+                          Case{4032, 3024, false, false, false, {{0, 0, 4032, 3024}, {0, 0, 100, 75}}},
+                          Case{100, 400, false, false, false, {{0, 0, 100, 400}, {0, 0, 20, 80}}},
+                          Case{60, 40, false, false, false, {{0, 0, 60, 40}, {0, 0, 60, 40}}},
                           Case{105, 105, false, false, true, {{0, 0, 105, 105}, {0, 0, 100, 80}}},
                           Case{30, 30, true, true, false, {{0, 0, 30, 30}, {0, 20, 100, 60}}}})
         EXPECT_EQ(AlbumPlacement(c.pw, c.ph, 100, 80, c.autoSize, c.label, c.placeholder), c.draw) << c.pw;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +13,7 @@
 #include <functional>
 
 #include "widgets/key_typing.h"
+#include "support/temp_folder.h"
 #include "widgets/qt_dialogs.h"
 
 namespace vorlane {
@@ -81,6 +84,40 @@ TEST(QtDialogsRealTest, QuestionsReturnTheButtonPressedAndMessagesShowTheExactTe
     });
     dialogs.Information("Two  blanks.  Kept \x80");
     EXPECT_EQ(text, QStringLiteral("Two  blanks.  Kept \u20ac"));
+}
+
+TEST(QtDialogsRealTest, ChoosersOpenInAFolderThatExistsOnTheFilterAsked) {
+    // A person with no Documents folder: the chooser opens at home, its name box empty.
+    testing::TempFolder home;
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+    qunsetenv("XDG_CONFIG_HOME");
+    QtDialogs dialogs;
+    QString nameBox = QStringLiteral("?"), filter, folder;
+    auto look = [&](QFileDialog* chooser) {
+        nameBox = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        filter = chooser->selectedNameFilter();
+        folder = chooser->directory().absolutePath();
+        chooser->reject();
+    };
+    WhenShown<QFileDialog>(look);
+    EXPECT_FALSE(dialogs.ChooseFileToOpenOnFilter("Load a Report Format", "Comma Delimated|*.txt|Report|*.rpt", "", 1));
+    EXPECT_EQ(nameBox, QString());
+    EXPECT_EQ(filter, QStringLiteral("Report (*.rpt)"));
+    EXPECT_EQ(folder, QDir(QString::fromStdString(home.path().string())).absolutePath());
+    WhenShown<QFileDialog>(look);
+    EXPECT_FALSE(dialogs.ChooseFileToSave("Save HTML", "HTML File|*.htm", "htm", home.file("gone/folder")));
+    EXPECT_EQ(nameBox, QString());
+    qputenv("HOME", oldHome);
+    if (oldConfig.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
+    else qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+TEST(QtDialogsRealTest, TheDefaultExtensionLooksAtTheFileNameOnly) {
+    EXPECT_EQ(WithDefaultExtension(QStringLiteral("/home/j.smith/cellar-report"), "htm"),
+              QStringLiteral("/home/j.smith/cellar-report.htm"));
+    EXPECT_EQ(WithDefaultExtension(QStringLiteral("/home/j.smith/cellar.dat"), ".dat"),
+              QStringLiteral("/home/j.smith/cellar.dat"));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(QtDialogsTest, FiltersAndDefaultExtensions) {
     EXPECT_EQ(QtFileFilter("Windows Bitmap|*.bmp|JPEG Bitmat|*.jpg"), "Windows Bitmap (*.bmp);;JPEG Bitmat (*.jpg)");
     EXPECT_EQ(WithDefaultExtension("/a/cellar", ".dat"), "/a/cellar.dat");
     EXPECT_EQ(WithDefaultExtension("/a/cellar", "dat"), "/a/cellar.dat");
-    EXPECT_EQ(WithDefaultExtension("/a/v1.2/cellar", ".dat"), "/a/v1.2/cellar");  // a point anywhere counts
+    EXPECT_EQ(WithDefaultExtension("/a/v1.2/cellar", ".dat"), "/a/v1.2/cellar.dat");  // the file name's point only
     EXPECT_EQ(WithDefaultExtension("/a/cellar.old", ".dat"), "/a/cellar.old");
     EXPECT_EQ(WithDefaultExtension("", ".dat"), "");
 }

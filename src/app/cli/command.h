@@ -25,6 +25,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The arguments' form, shown as the usage line of the command ("usage: vorlane-cli " + form).
+class UsageForm : public UsageError {
+public:
+    using UsageError::UsageError;
+};
+
 struct Command {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage, e.g. "IN OUT"

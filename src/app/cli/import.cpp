@@ -10,6 +10,8 @@
 namespace vorlane::cli {
 
 void RunImport(const std::vector<std::string>& arguments, std::ostream& out) {
+    // OUT may be DB itself (the safe writer replaces it whole), never the format or the text.
+    RefuseWritingOverInputs({arguments[3]}, {arguments[1], arguments[2]});
     Database db = LoadDatabase(arguments[0]);
     RegularReportSettings settings;
     if (!DecodeReportFormat(ReadSmallFile(arguments[1]), settings))

@@ -124,6 +124,9 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         command->run(rest, out);
         out.flush();
         if (!out) throw FileProblem("could not write to standard output");
+    } catch (const UsageForm& e) {
+        Complain(err, "usage: " + std::string(kProgram) + " " + e.what());
+        return kExitUsage;
     } catch (const UsageError& e) {
         ComplainOfUsage(err, e.what(), command);
         return kExitUsage;

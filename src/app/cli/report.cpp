@@ -12,8 +12,16 @@ namespace vorlane::cli {
 
 namespace {
 
+// The files a report command reads: the database, the format and the search.
+std::vector<std::string> Inputs(const ReportOptions& o) {
+    std::vector<std::string> inputs(o.positional.begin() + 1, o.positional.begin() + 3);
+    if (o.search) inputs.push_back(*o.search);
+    return inputs;
+}
+
 void HtmlReportCommand(const ReportOptions& o, std::ostream& out) {
-    if (o.positional.size() != 4) throw UsageError("report html DB HRF OUT [--search SRH]");
+    if (o.positional.size() != 4) throw UsageForm("report html DB HRF OUT [--search SRH]");
+    RefuseWritingOverInputs({o.positional[3]}, Inputs(o));
     Database db = LoadDatabase(o.positional[1]);
     HtmlReport report;
     if (!report.DecodeFormat(ReadSmallFile(o.positional[2])))
@@ -30,7 +38,14 @@ void HtmlReportCommand(const ReportOptions& o, std::ostream& out) {
 
 void RegularReportCommand(const ReportOptions& o, std::ostream& out) {
     if (o.positional.size() < 3 || o.positional.size() > 4 || (o.positional.size() == 3 && !o.csv && !o.html))
-        throw UsageError("report regular DB RPT [OUT.pdf] [--csv OUT.csv] [--html OUT.htm] [--search SRH]");
+        throw UsageForm("report regular DB RPT [OUT.pdf] [--csv OUT.csv] [--html OUT.htm] [--paper a4|letter|legal] "
+                        "[--search SRH]");
+    if (o.paper && !PaperNamed(*o.paper)) throw UsageError("--paper is a4, letter or legal, not " + *o.paper);
+    std::vector<std::string> outputs;
+    if (o.positional.size() == 4) outputs.push_back(o.positional[3]);
+    for (const auto& option : {o.csv, o.html})
+        if (option) outputs.push_back(*option);
+    RefuseWritingOverInputs(outputs, Inputs(o));
     Database db = LoadDatabase(o.positional[1]);
     RegularReportSettings settings;
     if (!DecodeReportFormat(ReadSmallFile(o.positional[2]), settings))
@@ -41,9 +56,10 @@ void RegularReportCommand(const ReportOptions& o, std::ostream& out) {
     }
 
     EnsureReportGui();
+    const Paper paper = o.paper ? *PaperNamed(*o.paper) : LocalePaper();
     auto measurer = MakeFontMeasurer();
     int width = 0, height = 0;
-    PdfPageInches(settings.landscape, width, height);
+    PdfPageInches(paper, settings.landscape, width, height);
     ReportPages pages(width, height, *measurer);
     int columns = 0;
     std::string error;
@@ -58,7 +74,7 @@ void RegularReportCommand(const ReportOptions& o, std::ostream& out) {
     if (!result.warning.empty()) Warnings() << result.warning << '\n';
 
     if (o.positional.size() == 4) {
-        WriteOutput(o.positional[3], ReportPdf(pages, settings.title, settings.landscape));
+        WriteOutput(o.positional[3], ReportPdf(pages, settings.title, paper, settings.landscape));
         out << o.positional[3] << ": " << pages.PageCount() << (pages.PageCount() == 1 ? " page\n" : " pages\n");
     }
     if (o.csv) {
@@ -77,12 +93,13 @@ void RunReport(const std::vector<std::string>& arguments, std::ostream& out) {
     ReportOptions options = ParseReportOptions(arguments, true);
     const std::string kind = options.positional.empty() ? "" : options.positional[0];
     if (kind == "html") {
-        if (options.csv || options.html) throw UsageError("--csv and --html belong to the regular report");
+        if (options.csv || options.html || options.paper)
+            throw UsageError("--csv, --html and --paper belong to the regular report");
         HtmlReportCommand(options, out);
     } else if (kind == "regular") {
         RegularReportCommand(options, out);
     } else {
-        throw UsageError("report html DB HRF OUT | report regular DB RPT [OUT.pdf] [--csv OUT.csv] [--html OUT.htm]");
+        throw UsageForm("report html DB HRF OUT | report regular DB RPT [OUT.pdf] [--csv OUT.csv] [--html OUT.htm]");
     }
 }
 

@@ -5,6 +5,7 @@
 #include "search/saved_search_file.h"
 #include "search/search_evaluation.h"
 #include "storage/safe_file.h"
+#include "storage/same_file.h"
 
 namespace vorlane::cli {
 
@@ -24,6 +25,7 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& arguments, bool
         std::optional<std::string>* target = a == "--search" ? &options.search
                                              : exportOptions && a == "--csv" ? &options.csv
                                              : exportOptions && a == "--html" ? &options.html
+                                             : exportOptions && a == "--paper" ? &options.paper
                                                                              : nullptr;
         if (!target) throw UsageError("unknown option " + a);
         if (i + 1 >= arguments.size()) throw UsageError(a + " needs a file name");
@@ -45,6 +47,12 @@ void ApplySavedSearch(Database& db, const std::string& path) {
     if (!DecodeSavedSearch(ReadSmallFile(path), terms, db.labels, captions))
         throw FileProblem(path + " is not a valid search file");
     vorlane::RunSearch(db.records, terms, captions);
+}
+
+void RefuseWritingOverInputs(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs) {
+    for (const std::string& output : outputs)
+        if (const std::string* input = InputNamedBy(output, inputs))
+            throw FileProblem(output + " is the same file as the input " + *input + "; nothing was written");
 }
 
 void WriteOutput(const std::string& path, const std::string& bytes) {

@@ -13,7 +13,7 @@ namespace vorlane::cli {
 // missing value are usage errors. Returns the positional arguments.
 struct ReportOptions {
     std::vector<std::string> positional;
-    std::optional<std::string> search, csv, html;
+    std::optional<std::string> search, csv, html, paper;
 };
 ReportOptions ParseReportOptions(const std::vector<std::string>& arguments, bool exportOptions);
 
@@ -22,6 +22,9 @@ void ApplySavedSearch(Database& db, const std::string& path);
 
 // The bytes of a settings-sized file (format files, searches).
 std::string ReadSmallFile(const std::string& path);
+
+// Fails, before anything is written, when an output names one of the inputs.
+void RefuseWritingOverInputs(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs);
 
 // Writes safely or fails with the program's own message.
 void WriteOutput(const std::string& path, const std::string& bytes);

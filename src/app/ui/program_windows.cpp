@@ -169,13 +169,20 @@ void ProgramWindows::buildReportMenu() {
         entry->setEnabled(canOpen(window));
         entry->setData(static_cast<int>(window));
         ProgramWindow target = window;
-        connect(entry, &QAction::triggered, this, [this, target] { open(target); });
+        connect(entry, &QAction::triggered, this, [this, target] {
+            const bool fromHtmlReport = reportMenuAsker_ && reportMenuAsker_ == openWindow(ProgramWindow::HtmlReport);
+            open(target);
+            // The HTML report's "Generate Regular Report" reports all records, in an open window too.
+            if (target == ProgramWindow::RegularReport && fromHtmlReport)
+                if (auto* box = qobject_cast<RegularReportWindow*>(openWindow(target))) box->showAllRecords();
+        });
     }
 }
 
 void ProgramWindows::popUpReportMenu() {
     // A report window's own entry is disabled in the menu it pops up.
     const QWidget* asking = QApplication::activeWindow();
+    reportMenuAsker_ = QApplication::activeWindow();
     for (QAction* entry : reportMenu_->actions()) {
         const auto window = static_cast<ProgramWindow>(entry->data().toInt());
         entry->setEnabled(canOpen(window) && (!asking || openWindow(window) != asking));

@@ -63,6 +63,7 @@ private:
     std::map<ProgramWindow, WindowMaker> makers_;
     std::map<ProgramWindow, QPointer<QWidget>> open_;
     std::unique_ptr<QMenu> reportMenu_;
+    QPointer<QWidget> reportMenuAsker_;  // the window that popped the report menu up
     struct Utilities;
     std::unique_ptr<Utilities> utilities_;
 };

@@ -23,6 +23,7 @@
 
 #include "reports/ui/page_painter.h"
 #include "storage/database_session.h"
+#include "storage/file_choosers.h"
 #include "storage/safe_file.h"
 #include "widgets/grid_print.h"
 #include "widgets/help_window.h"
@@ -108,7 +109,13 @@ void HtmlReportWindow::buildToolBar() {
     clearTool_ = tools.add(MakeToolIcon(ToolIcon::DeleteRecord), QStringLiteral("Clear the Report"), [this] { clearFields(); });
     tools.add(FontIcon(), QStringLiteral("Select Report Font"), [this] {
         bool ok = false;
-        QFont chosen = QFontDialog::getFont(&ok, ReportQFont(report_.font), this);
+        // The chooser works in points; the report font's own size is a point size.
+        QFont shown(ToQString(report_.font.name), report_.font.size);
+        shown.setBold(report_.font.bold);
+        shown.setItalic(report_.font.italic);
+        shown.setUnderline(report_.font.underline);
+        shown.setStrikeOut(report_.font.strikeOut);
+        QFont chosen = QFontDialog::getFont(&ok, shown, this);
         if (ok) report_.font = FromQFont(chosen, report_.font.color);
     });
     tools.add(ColourIcon(), QStringLiteral("Select Report Colors"), [this] {
@@ -179,7 +186,13 @@ void HtmlReportWindow::buildControls() {
 
 void HtmlReportWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    if (event->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        ownDialog_.deactivated(this);
+        return;
+    }
+    // Closing the window's own font or colour chooser is no return to the window.
+    if (ownDialog_.returning()) return;
     const auto captions = report_.MenuCaptions(context_.session.db().labels, {});
     const auto actions = fieldMenu_->actions();
     for (int e = 0; e < kReportFieldCount; ++e) actions[e]->setText(ToQString(captions[static_cast<std::size_t>(e)]));
@@ -257,13 +270,13 @@ void HtmlReportWindow::viewReport() {
 }
 
 void HtmlReportWindow::saveHtml() {
-    auto path = context_.dialogs.ChooseFileToSave("Save HTML", kHtmlFilter, "htm", "");
+    auto path = ChooseFileToReplace(context_.dialogs, "Save HTML", kHtmlFilter, "htm", "");
     if (!path || path->empty()) return;
     if (writeHtml(*path, generate())) context_.dialogs.Information("HTML report saved as " + *path + ".");
 }
 
 void HtmlReportWindow::saveFormat() {
-    auto path = context_.dialogs.ChooseFileToSave("Save Report Format", kFormatFilter, "hrf", "");
+    auto path = ChooseFileToReplace(context_.dialogs, "Save Report Format", kFormatFilter, "hrf", "");
     if (!path || path->empty()) return;
     report_.header = MemoLines(header_);
     report_.footer = MemoLines(footer_);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "reports/html_report.h"
+#include "widgets/own_dialog.h"
 #include "widgets/window_opener.h"
 #include "widgets/window_print.h"
 
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<GridPrintSettings> printSettings_;
     PrinterChooser chooser_ = RunPrintDialog;
+    OwnDialogReturn ownDialog_;
     std::function<void(const std::string&)> browser_;
 };
 

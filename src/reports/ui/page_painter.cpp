@@ -1,6 +1,7 @@
 #include "reports/ui/page_painter.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 
 #include "storage/cp1252.h"
 
@@ -56,10 +57,31 @@ void PainterCanvas::TextOut(int x, int y, const std::string& text) {
 
 void PainterCanvas::TextRect(const TwipRect& rect, int x, int y, const std::string& text) {
     FillRect(rect);
+    const QRect cell = Rect(rect);
+    const QFontMetricsF metrics(painter_.font());
+    // The strip is shorter than the font's ascent plus descent: the text rises
+    // so that its descenders stay inside the strip, which the next line's
+    // fill does not cover; only the left and right edges clip.
+    const double baseline = y + std::min(metrics.ascent(), std::max(0.0, cell.bottom() + 1 - y - metrics.descent()));
+    // Only the characters that fit whole are drawn, so that text extracted
+    // from a PDF never runs into the neighbouring cell.
+    QString shown = Text(text);
+    double room = cell.right() + 1 - x;
+    if (metrics.horizontalAdvance(shown) > room) {
+        // A cut text keeps a blank's width from the edge, so it never touches the next cell's.
+        room -= metrics.horizontalAdvance(QLatin1Char(' '));
+        qsizetype fits = 0, over = shown.size();  // the longest start that fits lies in [fits, over)
+        while (over - fits > 1) {
+            const qsizetype middle = (fits + over) / 2;
+            (metrics.horizontalAdvance(shown.left(middle)) <= room ? fits : over) = middle;
+        }
+        shown.truncate(fits);
+    }
+    if (shown.isEmpty()) return;
     painter_.save();
-    painter_.setClipRect(Rect(rect), Qt::IntersectClip);
+    painter_.setClipRect(QRect(cell.left(), y - cell.height(), cell.width(), 3 * cell.height()), Qt::IntersectClip);
     painter_.setPen(textColor_);
-    painter_.drawText(QRectF(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Text(text));
+    painter_.drawText(QPointF(x, baseline), shown);
     painter_.restore();
 }
 

@@ -305,8 +305,11 @@ void RegularReportWindow::changeEvent(QEvent* event) {
         // Another of the program's windows took over (not another program).
         if (QApplication::activeWindow())
             WriteWindowSize(context_.paths.settingsFile, WindowKind::Report, {width(), height(), 0});
+        ownDialog_.deactivated(this, preview_);
         return;
     }
+    // Closing one of the window's own choosers keeps the dragged column widths.
+    if (ownDialog_.returning()) return;
     const LabelTable& labels = context_.session.db().labels;
     const auto captions = box_.MenuCaptions(labels, {});
     const auto actions = fieldMenu_->actions();
@@ -353,6 +356,11 @@ void RegularReportWindow::toggleMode() {
     setWindowTitle(ToQString(box_.Caption()));
 }
 
+void RegularReportWindow::showAllRecords() {
+    box_.settings.searchedRecordsOnly = false;
+    setWindowTitle(ToQString(box_.Caption()));
+}
+
 void RegularReportWindow::chooseFont(ReportFont& font, int maxSize, const char* word, QLineEdit* shown) {
     bool ok = false;
     QFont chosen = QFontDialog::getFont(&ok, QFont(ToQString(font.name), font.size), this);
@@ -381,8 +389,10 @@ void RegularReportWindow::preview() {
         return;
     }
     if (!result.warning.empty()) context_.dialogs.Information(result.warning);
-    ReportPreviewDialog preview(pages, std::move(result.exportTable), context_.dialogs, this);
+    ReportPreviewDialog preview(pages, std::move(result.exportTable), context_.dialogs, *printer_, this);
+    preview_ = &preview;
     runPreview_(preview);
+    preview_ = nullptr;
 }
 
 void RegularReportWindow::saveFormat() {
@@ -399,7 +409,7 @@ void RegularReportWindow::saveFormat() {
 }
 
 void RegularReportWindow::loadFormat() {
-    auto path = context_.dialogs.ChooseFileToOpen("Load a Report Format", kFormatLoadFilter, "");
+    auto path = context_.dialogs.ChooseFileToOpenOnFilter("Load a Report Format", kFormatLoadFilter, "", 1);
     if (!path || path->empty()) return;
     std::string bytes;
     FileResult read = ReadWholeFile(*path, bytes, kMaxFormatBytes);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "reports/regular_report_state.h"
+#include "widgets/own_dialog.h"
 #include "widgets/window_opener.h"
 #include "widgets/window_print.h"
 
@@ -44,6 +45,7 @@ public:
     void loadFormat();
     void importRecords();
     void toggleMode();
+    void showAllRecords();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -76,6 +78,8 @@ private:
     QAction *saveFormatTool_ = nullptr, *importTool_ = nullptr, *modeTool_ = nullptr, *previewTool_ = nullptr,
             *saveTool_ = nullptr;
     std::function<void(ReportPreviewDialog&)> runPreview_;
+    OwnDialogReturn ownDialog_;
+    ReportPreviewDialog* preview_ = nullptr;  // while shown: coming back from it is a return
 };
 
 }  // namespace vorlane

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -23,20 +24,42 @@ void EnsureReportGui() {
 
 std::unique_ptr<TextMeasurer> MakeFontMeasurer() { return std::make_unique<QtTextMeasurer>(); }
 
-void PdfPageInches(bool landscape, int& width, int& height) {
-    const QSizeF inches = QPageSize(QPageSize::Letter).size(QPageSize::Inch);
+namespace {
+QPageSize PageSizeOf(Paper paper) {
+    switch (paper) {
+        case Paper::A4: return QPageSize(QPageSize::A4);
+        case Paper::Legal: return QPageSize(QPageSize::Legal);
+        case Paper::Letter: break;
+    }
+    return QPageSize(QPageSize::Letter);
+}
+}  // namespace
+
+std::optional<Paper> PaperNamed(const std::string& name) {
+    if (name == "a4") return Paper::A4;
+    if (name == "letter") return Paper::Letter;
+    if (name == "legal") return Paper::Legal;
+    return std::nullopt;
+}
+
+Paper LocalePaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
+}
+
+void PdfPageInches(Paper paper, bool landscape, int& width, int& height) {
+    const QSizeF inches = PageSizeOf(paper).size(QPageSize::Inch);
     width = static_cast<int>(landscape ? inches.height() : inches.width());
     height = static_cast<int>(landscape ? inches.width() : inches.height());
 }
 
-std::string ReportPdf(const ReportPages& pages, const std::string& title, bool landscape) {
+std::string ReportPdf(const ReportPages& pages, const std::string& title, Paper paper, bool landscape) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kTwipsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+        writer.setPageLayout(QPageLayout(PageSizeOf(paper),
                                          landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
         writer.setTitle(QString::fromStdString(Cp1252ToUtf8(title)));
         writer.setCreator(QStringLiteral("Vorlane"));

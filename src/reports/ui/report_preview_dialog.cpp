@@ -15,6 +15,7 @@
 #include "reports/html_report.h"
 #include "reports/ui/page_painter.h"
 #include "storage/dialogs.h"
+#include "storage/file_choosers.h"
 #include "widgets/grid_print.h"
 #include "widgets/text_codec.h"
 
@@ -58,8 +59,9 @@ protected:
     }
 };
 
-ReportPreviewDialog::ReportPreviewDialog(const ReportPages& pages, ExportTable exportTable, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), pages_(pages), export_(std::move(exportTable)), dialogs_(dialogs) {
+ReportPreviewDialog::ReportPreviewDialog(const ReportPages& pages, ExportTable exportTable, Dialogs& dialogs,
+                                         QPrinter& printer, QWidget* parent)
+    : QDialog(parent), pages_(pages), export_(std::move(exportTable)), dialogs_(dialogs), printer_(printer) {
     setWindowTitle(QStringLiteral("Preview"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     // Each page recorded once as a picture in twips, played at any zoom.
@@ -203,7 +205,7 @@ bool PrintReportPages(QPrinter& printer, const ReportPages& pages, int first, in
 }
 
 void ReportPreviewDialog::print() {
-    QPrinter printer;
+    QPrinter& printer = printer_;
     printer.setFromTo(1, pages_.PageCount());
     if (!chooser_(printer, this, pages_.PageCount())) return;
     int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
@@ -212,7 +214,7 @@ void ReportPreviewDialog::print() {
 }
 
 void ReportPreviewDialog::exportCsv() {
-    auto path = dialogs_.ChooseFileToSave("Export to CSV", "Comma Delimited File|*.CSV", "csv", "");
+    auto path = ChooseFileToReplace(dialogs_, "Export to CSV", "Comma Delimited File|*.CSV", "csv", "");
     if (!path || path->empty()) return;
     ReportWriteResult written = WriteReportFile(*path, ExportCsv(export_));
     if (written.ok) dialogs_.Information("File Saved");
@@ -220,7 +222,7 @@ void ReportPreviewDialog::exportCsv() {
 }
 
 void ReportPreviewDialog::exportHtml() {
-    auto path = dialogs_.ChooseFileToSave("Export to HTML", "HTML File|*.HTM", "htm", "");
+    auto path = ChooseFileToReplace(dialogs_, "Export to HTML", "HTML File|*.HTM", "htm", "");
     if (!path || path->empty()) return;
     ReportWriteResult written = WriteReportFile(*path, ExportHtml(export_));
     if (written.ok) dialogs_.Information("File Saved");

@@ -26,7 +26,9 @@ class PageView;
 class ReportPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    ReportPreviewDialog(const ReportPages& pages, ExportTable exportTable, Dialogs& dialogs, QWidget* parent = nullptr);
+    // printer: the report's own, whose paper and orientation the pages were laid out on.
+    ReportPreviewDialog(const ReportPages& pages, ExportTable exportTable, Dialogs& dialogs, QPrinter& printer,
+                        QWidget* parent = nullptr);
     ~ReportPreviewDialog() override;
 
     void setPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
@@ -60,6 +62,7 @@ private:
     bool showMargins_ = true;
     bool showGrid_ = false;
     PrinterChooser chooser_ = RunPrintDialog;
+    QPrinter& printer_;
 };
 
 // Plays pages first ... last onto the printer, 1440 units to its inch.

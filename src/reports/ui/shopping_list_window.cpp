@@ -22,12 +22,17 @@
 
 namespace vorlane {
 
+namespace {
+const std::string kPrintSettingsSection = "Shopping List Print";
+}  // namespace
+
 ShoppingListWindow::ShoppingListWindow(WindowContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), printer_(std::make_unique<QPrinter>()),
       printSettings_(std::make_unique<GridPrintSettings>()) {
     setWindowTitle(QStringLiteral("Shopping List"));
     setObjectName(QStringLiteral("ShoppingListWindow"));
     printSettings_->title = QStringLiteral("Shopping List");
+    ReadGridPrintSettings(context_.paths.settingsFile, kPrintSettingsSection, *printSettings_);
 
     WindowToolbar tools(*this, &context_.opener);
     tools.add(MakeSearchIcon(SearchIcon::LoadSearch), QStringLiteral("Load Search From Disk"), {});
@@ -92,7 +97,9 @@ void ShoppingListWindow::generateList() {
 
 void ShoppingListWindow::printSetup() {
     GridPrintSettingsDialog dialog(*printSettings_, this);
-    if (dialog.exec() == QDialog::Accepted) *printSettings_ = dialog.settings();
+    if (dialog.exec() != QDialog::Accepted) return;
+    *printSettings_ = dialog.settings();
+    WriteGridPrintSettings(context_.paths.settingsFile, kPrintSettingsSection, *printSettings_);
 }
 
 void ShoppingListWindow::print() {

@@ -58,7 +58,13 @@ void AlbumGrid::decodeNext() {
     }
     const Wanted next = waiting_.front();
     waiting_.pop_front();
-    decoded_.insert(Key(next.name), loader_.loadRecordPicture(next.name, session_.fileName()));
+    QImage picture = loader_.loadRecordPicture(next.name, session_.fileName());
+    // Kept no larger than any cell shows it: a phone photo would cost a
+    // full-size scaling at every repaint.
+    const AlbumRect kept = FittedPicture(picture.width(), picture.height(), kShownPictureSide, kShownPictureSide);
+    if (kept.width != picture.width() || kept.height != picture.height())
+        picture = picture.scaled(kept.width, kept.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    decoded_.insert(Key(next.name), picture);
     if (next.shown) update();
 }
 

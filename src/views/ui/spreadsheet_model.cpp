@@ -71,6 +71,7 @@ QVariant SpreadsheetModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: return ToQString(CellText(r, record, code, shortDescriptions_));
         case Qt::EditRole: return ToQString(EditorText(r, code));
+        case kStoredTextRole: return CellEditOf(code) == CellEdit::Typed ? QVariant(ToQString(StoredText(r, code))) : QVariant();
         case kPictureRole:
             if (!IsImageCode(code)) return {};
             return QByteArray::fromStdString(r.Images[static_cast<std::size_t>((code - kFirstImageCode) / 10)].FileName);

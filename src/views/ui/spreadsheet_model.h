@@ -18,6 +18,8 @@ class SpreadsheetModel : public QAbstractTableModel {
 public:
     // Picture columns hand the slot's file name, as stored, under this role.
     static constexpr int kPictureRole = Qt::UserRole + 1;
+    // A typed cell's whole field as the record holds it (the editor may show less).
+    static constexpr int kStoredTextRole = Qt::UserRole + 2;
 
     explicit SpreadsheetModel(DatabaseSession& session, QObject* parent = nullptr);
 

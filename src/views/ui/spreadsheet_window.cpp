@@ -51,6 +51,7 @@ namespace vorlane {
 namespace {
 
 constexpr int kDefaultRowHeight = 21;
+const std::string kPrintSettingsSection = "Spreadsheet Print";
 const QColor kSilver(192, 192, 192);
 const char* const kYellowBox = "QLineEdit { background: rgb(255, 255, 160); }";
 
@@ -95,6 +96,7 @@ SpreadsheetWindow::SpreadsheetWindow(WindowContext& context, SpreadsheetLinks li
     setWindowTitle(QStringLiteral("Spreadsheet View"));
     setObjectName(QStringLiteral("SnapShot"));
     printSettings_->title = QStringLiteral("Spreadsheet View");
+    ReadGridPrintSettings(paths_.settingsFile, kPrintSettingsSection, *printSettings_);
     guard_ = new TextGuard([this](const QString& c) { dialogs_.Error(UnstorableMessage(c)); }, this);
     model_ = new SpreadsheetModel(session_, this);
     model_->setTypedHandler([this](int record) {
@@ -110,7 +112,12 @@ SpreadsheetWindow::SpreadsheetWindow(WindowContext& context, SpreadsheetLinks li
     splitter_->setSizes({size.splitter, std::max(1, size.width - size.splitter)});
 }
 
-SpreadsheetWindow::~SpreadsheetWindow() = default;
+SpreadsheetWindow::~SpreadsheetWindow() {
+    // An editor left open would commit while the grid is torn down, after
+    // this window is gone: its text reaches the record now.
+    delegate_->commitOpenEditor();
+    model_->setTypedHandler({});
+}
 
 // ---- building ----
 
@@ -128,7 +135,9 @@ void SpreadsheetWindow::buildMenus() {
     printMenu_ = new QMenu(this);
     connect(printMenu_->addAction(QStringLiteral("Print Settings")), &QAction::triggered, this, [this] {
         GridPrintSettingsDialog dialog(*printSettings_, this);
-        if (dialog.exec() == QDialog::Accepted) *printSettings_ = dialog.settings();
+        if (dialog.exec() != QDialog::Accepted) return;
+        *printSettings_ = dialog.settings();
+        WriteGridPrintSettings(paths_.settingsFile, kPrintSettingsSection, *printSettings_);
     });
     connect(printMenu_->addAction(QStringLiteral("Print")), &QAction::triggered, this, &SpreadsheetWindow::printGrid);
 }
@@ -203,6 +212,9 @@ void SpreadsheetWindow::buildControls() {
     connect(browseList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* clicked) {
         chosenBrowse_ = clicked->text();
         markChosenBrowseEntry();
+        // Choosing a value shows its records, from whichever mode.
+        session_.viewMode = kSelectedRecords;
+        modes_[2]->setChecked(true);
         status_->setText(QString::fromLatin1(kStatusSelected));
         fillGrid();
     });
@@ -222,6 +234,9 @@ void SpreadsheetWindow::buildControls() {
     grid_->setItemDelegate(delegate_);
     connect(delegate_, &SpreadsheetDelegate::pictureSize, this, &SpreadsheetWindow::pictureDrawn, Qt::QueuedConnection);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line a cell, cut with an ellipsis at the cell's edge.
+    grid_->setWordWrap(false);
+    grid_->setTextElideMode(Qt::ElideRight);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::SelectedClicked);
     grid_->verticalHeader()->hide();
@@ -235,6 +250,9 @@ void SpreadsheetWindow::buildControls() {
             [this](int, int from, int to) { columnMoved(from, to); });
     connect(grid_, &QTableView::doubleClicked, this, [this] { opener_.open(ProgramWindow::Main); });
     right->addWidget(grid_, 1);
+    // A wider window widens the grid; the browse panel keeps its width.
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
     setCentralWidget(splitter_);
 }
 
@@ -290,6 +308,7 @@ void SpreadsheetWindow::activated() {
     for (const auto& entry : BrowseByEntries(session_.db().labels, statusCaption))
         browseBy_->addItem(ToQString(entry.caption), entry.code);
     browseBy_->setCurrentText(shown.isEmpty() ? browseBy_->itemText(0) : shown);
+    browseBy_->lineEdit()->setCursorPosition(0);  // the entry's start says what it is
     browseBy_->blockSignals(false);
     fillGrid();
     // The browse list walks every record: the grid is shown first.
@@ -367,6 +386,10 @@ void SpreadsheetWindow::fillGrid() {
     }
     model_->setShortDescriptions(links_.view->shortDescriptions);
     model_->fill(mode, links_.view->columns);
+    // Every fill starts from default rows; pictures grow them again as they are drawn.
+    for (int row : grownRows_)
+        if (row < model_->rowCount()) grid_->setRowHeight(row, kDefaultRowHeight);
+    grownRows_.clear();
     applyColumnWidths();
     viewFields_->setText(ToQString(ViewFieldsText(links_.view->columns, session_.db().labels)));
     viewFields_->setCursorPosition(0);
@@ -406,13 +429,17 @@ void SpreadsheetWindow::columnMoved(int from, int to) {
     model_->fill(session_.viewMode, links_.view->columns);
     applyColumnWidths();
     viewFields_->setText(ToQString(ViewFieldsText(links_.view->columns, session_.db().labels)));
+    viewFields_->setCursorPosition(0);
     const int row = model_->rowOf(session_.currentIndex);
     if (row >= 0) grid_->setCurrentIndex(model_->index(row, to));
 }
 
 void SpreadsheetWindow::pictureDrawn(int row, int column, QSize size) {
     // Rows and columns grow to their pictures and never shrink.
-    if (row < model_->rowCount() && grid_->rowHeight(row) < size.height()) grid_->setRowHeight(row, size.height());
+    if (row < model_->rowCount() && grid_->rowHeight(row) < size.height()) {
+        grid_->setRowHeight(row, size.height());
+        grownRows_.insert(row);
+    }
     if (column < model_->columnCount() && grid_->columnWidth(column) < size.width())
         grid_->setColumnWidth(column, size.width());
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "storage/app_reset.h"
@@ -131,6 +132,7 @@ private:
     int rowUnderEdit_ = -1;
     int currentColumn_ = -1;
     QString chosenBrowse_;  // the selected browse-list entry's caption
+    std::set<int> grownRows_;  // rows a picture made taller than the default
 
     QAction* saveTool_ = nullptr;
     QLineEdit* status_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 #include <QToolBar>
 #include <fstream>
 #include <filesystem>
@@ -13,6 +14,7 @@
 
 #include "app/ui/program_windows.h"
 #include "editor/ui/main_window.h"
+#include "reports/ui/regular_report_window.h"
 #include "search/ui/search_window.h"
 #include "views/ui/spreadsheet_window.h"
 #include "support/scripted_dialogs.h"
@@ -179,6 +181,30 @@ TEST(ProgramWindowsTest, TheDrinkingWindowOpensFromTheMenuOnceAndIsKept) {
     EXPECT_EQ(made->windowTitle(), "Drinking Window");
     windows.open(ProgramWindow::DrinkingWindow);
     EXPECT_EQ(windows.openWindow(ProgramWindow::DrinkingWindow), made);
+}
+
+TEST(ProgramWindowsTest, TheHtmlReportsRegularReportEntryReportsAllRecordsInAnOpenWindowToo) {
+    testing::TempFolder folder;
+    AppPaths paths{folder.file("Vorlane.ini"), {folder.file("user"), VORLANE_SOURCE_DIR "/data"}};
+    testing::ScriptedDialogs dialogs;
+    DatabaseSession session(dialogs, paths.data);
+    ProgramWindows windows(session, dialogs, paths);
+    windows.open(ProgramWindow::RegularReport);
+    auto* box = qobject_cast<RegularReportWindow*>(windows.openWindow(ProgramWindow::RegularReport));
+    ASSERT_NE(box, nullptr);
+    box->toggleMode();
+    ASSERT_EQ(box->windowTitle(), QStringLiteral("Report (Searched Records)"));
+    windows.open(ProgramWindow::HtmlReport);
+    QWidget* html = windows.openWindow(ProgramWindow::HtmlReport);
+    ASSERT_NE(html, nullptr);
+    html->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(html));
+    windows.popUpReportMenu();
+    for (QAction* entry : windows.reportMenu()->actions())
+        if (entry->text() == QStringLiteral("Generate Regular Report")) entry->trigger();
+    windows.reportMenu()->hide();
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Report (All Records)"));
+    EXPECT_FALSE(box->box().settings.searchedRecordsOnly);
 }
 
 }  // namespace

@@ -8,12 +8,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QHeaderView>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
 #include <filesystem>
+#include <functional>
 
 #include "reports/ui/html_report_window.h"
+#include "reports/ui/regular_report_window.h"
+#include "reports/ui/report_preview_dialog.h"
 #include "reports/ui/shopping_list_window.h"
 #include "storage/database_session.h"
 #include "support/file_bytes.h"
@@ -59,6 +70,108 @@ std::vector<std::string> Rows(const QTableWidget& grid) {
         rows.push_back(text(0) + "|" + text(1));
     }
     return rows;
+}
+
+// Runs answer on the first modal window of type T that opens.
+template <class T>
+void WhenShown(std::function<void(T*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+QAction* Tool(QWidget& window, const QString& hint) {
+    for (QToolBar* bar : window.findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            if (action->toolTip() == hint) return action;
+    ADD_FAILURE() << hint.toStdString();
+    return nullptr;
+}
+
+// Also what a window manager does when a chooser closes: focus back to its window.
+void ShowActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+std::vector<std::string> Asked(const ScriptedDialogs& dialogs) {
+    std::vector<std::string> asked;
+    for (const auto& s : dialogs.shown())
+        if (s.kind == Shown::YesNo) asked.push_back(s.text);
+    return asked;
+}
+
+TEST_F(ReportWindowsTest, HtmlReportChoosersKeepWhatWasChosenAfterTheyClose) {
+    HtmlReportWindow window(context);
+    window.addField(kNameIndex);
+    ShowActive(window);
+    int openedAt = 0;
+    WhenShown<QFontDialog>([&](QFontDialog* chooser) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }));  // a person takes longer than that
+        openedAt = chooser->currentFont().pointSize();
+        QFont underlined = chooser->currentFont();
+        underlined.setUnderline(true);
+        chooser->setCurrentFont(underlined);
+        chooser->accept();
+    });
+    Tool(window, QStringLiteral("Select Report Font"))->trigger();
+    ShowActive(window);
+    WhenShown<QColorDialog>([&](QColorDialog* chooser) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }));
+        chooser->setCurrentColor(QColor(255, 0, 0));
+        chooser->accept();
+    });
+    Tool(window, QStringLiteral("Select Report Colors"))->trigger();
+    ShowActive(window);
+    EXPECT_EQ(openedAt, window.font().pointSize());
+    const std::string out = folder.file("styled.htm");
+    dialogs.Choose(out);
+    window.saveHtml();
+    const std::string html = Slurp(out);
+    EXPECT_NE(html.find("<U>Barolo</U>"), std::string::npos);
+    EXPECT_NE(html.find("BGCOLOR=\"#FF0000\""), std::string::npos);
+}
+
+TEST_F(ReportWindowsTest, SaveChoosersAskBeforeReplacingAFile) {
+    HtmlReportWindow window(context);
+    window.addField(kNameIndex);
+    RegularReportWindow box(context);
+    box.addField(kNameIndex);
+    auto exporting = [&](void (ReportPreviewDialog::*exporter)()) {
+        return [&box, exporter] {
+            box.setPreviewRunner([exporter](ReportPreviewDialog& preview) { (preview.*exporter)(); });
+            box.preview();
+        };
+    };
+    struct Case { std::string typed, file; std::function<void()> save; };
+    const Case cases[] = {{"page.htm", "page.htm", [&] { window.saveHtml(); }},
+                          {"format", "format.hrf", [&] { window.saveFormat(); }},  // the default extension counts
+                          {"table.csv", "table.csv", exporting(&ReportPreviewDialog::exportCsv)},
+                          {"table.htm", "table.htm", exporting(&ReportPreviewDialog::exportHtml)}};
+    for (const Case& c : cases) {
+        const std::string file = folder.file(c.file);
+        Spill(file, "mine");
+        dialogs.clearShown();
+        dialogs.Choose(folder.file(c.typed));
+        dialogs.No();  // the chooser again, closed
+        dialogs.ChooseNothing();
+        c.save();
+        EXPECT_EQ(Slurp(file), "mine") << c.file;
+        EXPECT_EQ(Asked(dialogs), std::vector<std::string>{file + " already exists.  Do you want to overwrite it ?"});
+        dialogs.Choose(folder.file(c.typed));
+        dialogs.Yes();
+        c.save();
+        EXPECT_NE(Slurp(file), "mine") << c.file;
+        EXPECT_TRUE(dialogs.scriptUsedUp()) << c.file;
+    }
 }
 
 TEST_F(ReportWindowsTest, ShoppingListTalliesAndFollowsTheCheckBox) {
@@ -127,9 +240,6 @@ TEST_F(ReportWindowsTest, HtmlReportFormatSavesAndLoads) {
 #include <QPrinter>
 #include <cstdio>
 
-#include "reports/ui/regular_report_window.h"
-#include "reports/ui/report_preview_dialog.h"
-
 namespace vorlane::testing {
 namespace {
 
@@ -188,6 +298,7 @@ TEST_F(ReportWindowsTest, RegularReportFormatRoundTripsThroughTheWindow) {
     box.loadFormat();
     EXPECT_EQ(box.box().settings.items.size(), 2u);
     EXPECT_FALSE(box.box().MenuEnabled(3));
+    EXPECT_EQ(dialogs.selectedFilters.back(), 1);  // "Report|*.rpt", not the text files
     Spill(folder.file("bad.rpt"), "\x06\x02hi\x09");
     dialogs.Choose(folder.file("bad.rpt"));
     box.loadFormat();
@@ -218,6 +329,47 @@ TEST_F(ReportWindowsTest, RegularReportTakesItsSizeFromTheSettings) {
     WindowContext withSettings{*session, dialogs, paths, opener};
     RegularReportWindow box(withSettings);
     EXPECT_EQ(box.size(), QSize(900, 700));
+}
+
+TEST_F(ReportWindowsTest, RegularReportKeepsDraggedWidthsWhenItsColourChooserCloses) {
+    RegularReportWindow box(context);
+    ShowActive(box);
+    auto* bar = box.findChild<QHeaderView*>(QStringLiteral("Widths"));
+    ASSERT_NE(bar, nullptr);
+    bar->resizeSection(0, 50);
+    WhenShown<QColorDialog>([&](QColorDialog* chooser) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isActiveWindow(); }));
+        chooser->accept();
+    });
+    emit bar->sectionClicked(1);
+    ShowActive(box);
+    EXPECT_EQ(bar->sectionSize(0), 50);
+}
+
+TEST_F(ReportWindowsTest, ALandscapeReportPrintsOnLandscapePaper) {
+    RegularReportWindow box(context);
+    box.addField(kNameIndex);
+    for (auto* radio : box.findChildren<QRadioButton*>())
+        if (radio->text() == QStringLiteral("Landscape Mode")) radio->click();
+    const std::string pdf = folder.file("wide.pdf");
+    box.setPreviewRunner([&](ReportPreviewDialog& preview) {
+        preview.setPrinterChooser([&](QPrinter& printer, QWidget*, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            return true;
+        });
+        preview.print();
+    });
+    box.preview();
+    std::string size;
+    if (std::FILE* pipe = ::popen(("pdfinfo " + pdf + " | grep 'Page size'").c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) size += buffer;
+        ::pclose(pipe);
+    }
+    double width = 0, height = 0;
+    ASSERT_EQ(std::sscanf(size.c_str(), "Page size: %lf x %lf", &width, &height), 2) << size;
+    EXPECT_GT(width, height) << size;
 }
 
 }  // namespace

@@ -11,7 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QRadioButton>
+#include <QSplitter>
 #include <QTest>
+#include <QTimer>
 
 #include "editor/ui/description_menu_builder.h"
 #include "editor/ui/images_page.h"
@@ -22,7 +28,9 @@
 #include "views/ui/album_window.h"
 #include "views/ui/column_chooser_dialog.h"
 #include "views/ui/spreadsheet_window.h"
+#include "widgets/grid_print.h"
 #include "widgets/key_typing.h"
+#include "widgets/recording_opener.h"
 
 namespace vorlane::testing {
 namespace {
@@ -70,6 +78,38 @@ TEST_F(RecordViewsTest, TypingInACellReachesTheRecordAndTheMainWindow) {
     EXPECT_FALSE(sheet.model().flags(sheet.model().index(2, cell.column())) & Qt::ItemIsEditable);
     EXPECT_FALSE(sheet.model().setData(sheet.model().index(2, cell.column()), QStringLiteral("x"), Qt::EditRole));
     EXPECT_EQ(record(2).Name, "C");
+}
+
+TEST_F(RecordViewsTest, EscapeGivesTheCellBackItsText) {
+    SpreadsheetWindow& sheet = Sheet();
+    record(1).Name = "Louis Jadot Meursault 2017";
+    const QModelIndex cell = sheet.model().index(1, Column(sheet, kNameCode));
+    sheet.selectCell(1, cell.column());
+    QTest::keyClick(sheet.grid(), Qt::Key_X);  // a stray key opens the editor over the text
+    ASSERT_NE(sheet.delegate().openEditor(), nullptr);
+    EXPECT_EQ(record(1).Name, "x");
+    QTest::keyClick(sheet.delegate().openEditor(), Qt::Key_Escape);
+    EXPECT_TRUE(!sheet.delegate().openEditor() || !sheet.delegate().openEditor()->isVisible());  // closed
+    EXPECT_EQ(record(1).Name, "Louis Jadot Meursault 2017");
+    EXPECT_EQ(cell.data().toString(), QStringLiteral("Louis Jadot Meursault 2017"));
+    EXPECT_EQ(text(QStringLiteral("RecordName")), QStringLiteral("Louis Jadot Meursault 2017"));
+}
+
+TEST_F(RecordViewsTest, ClosingTheWindowWithAnOpenEditorCommitsItFirst) {
+    Sheet();
+    RecordingOpener opener;
+    WindowContext context{*session, dialogs, paths, opener};
+    auto own = std::make_unique<SpreadsheetWindow>(context, SpreadsheetLinks{});
+    own->activate();
+    const int column = Column(*own, kNameCode);
+    own->selectCell(0, column);
+    own->grid()->edit(own->model().index(0, column));
+    QLineEdit* editor = own->delegate().openEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Chablis"));  // not yet handed to the record
+    own.reset();
+    QApplication::processEvents();
+    EXPECT_EQ(record(0).Name, "Chablis");
 }
 
 TEST_F(RecordViewsTest, StatusMenuSetsOneFlagAndTheMainWindowFollows) {
@@ -152,6 +192,107 @@ TEST_F(RecordViewsTest, BrowsePanelSelectsByPrimaryCategory) {
     EXPECT_EQ(sheet.model().rowCount(), 2);
     EXPECT_EQ(sheet.model().recordOf(1), 2);
     EXPECT_EQ(sheet.statusText(), QStringLiteral("Selected Records"));
+}
+
+TEST_F(RecordViewsTest, ClickingABrowseValueShowsItsRecordsAndTheAlbumShowsThemToo) {
+    SpreadsheetWindow& sheet = Sheet();
+    const char* regions[] = {"Pauillac : Bordeaux : France", "Napa : California : USA", "Medoc : Bordeaux : France"};
+    for (std::size_t i = 0; i < 3; ++i) record(i).Description(1) = regions[i];
+    sheet.activate();
+    QApplication::processEvents();
+    ASSERT_TRUE(sheet.modeButton(1)->isChecked());
+    ASSERT_EQ(sheet.browseList()->count(), 2);
+    emit sheet.browseList()->itemClicked(sheet.browseList()->item(0));  // "France", from "All Records"
+    EXPECT_TRUE(sheet.modeButton(3)->isChecked());
+    EXPECT_EQ(sheet.model().rowCount(), 2);
+    EXPECT_EQ(sheet.statusText(), QStringLiteral("Selected Records"));
+
+    windows().open(ProgramWindow::Album);
+    auto* album = qobject_cast<AlbumWindow*>(windows().openWindow(ProgramWindow::Album));
+    ASSERT_NE(album, nullptr);
+    album->activate();
+    EXPECT_EQ(album->windowTitle(), QStringLiteral("Album View (Selected Records)"));
+    EXPECT_EQ(album->pageLabel(), QStringLiteral("Page 1 of 1"));
+}
+
+TEST_F(RecordViewsTest, PicturesShowScaledDownAndRowsGoBackWhenRefilled) {
+    const std::string photo = folder.file("photo.png");
+    QImage big(2000, 1500, QImage::Format_RGB32);
+    big.fill(Qt::darkRed);
+    ASSERT_TRUE(big.save(QString::fromStdString(photo)));
+    SpreadsheetWindow& sheet = Sheet();
+    record(0).Images[0].FileName = photo;
+    sheet.resize(900, 600);
+    sheet.activate();
+    const int column = Column(sheet, ImageCode(1));
+    sheet.grid()->scrollTo(sheet.model().index(0, column));
+    sheet.grid()->viewport()->grab();
+    QApplication::processEvents();
+    EXPECT_GT(sheet.grid()->rowHeight(0), 100);
+    EXPECT_LE(sheet.grid()->rowHeight(0), 200);
+    EXPECT_LE(sheet.grid()->columnWidth(column), 200);
+
+    record(0).Images[0].FileName.clear();  // no picture any more: the refill gives the row back
+    sheet.activate();
+    EXPECT_EQ(sheet.grid()->rowHeight(0), 21);
+}
+
+TEST_F(RecordViewsTest, TheGridShowsOneLineACellAndTheBoxesShowTheirStart) {
+    SpreadsheetWindow& sheet = Sheet();
+    EXPECT_FALSE(sheet.grid()->wordWrap());
+    EXPECT_EQ(sheet.grid()->textElideMode(), Qt::ElideRight);
+    EXPECT_EQ(sheet.browseBy()->lineEdit()->cursorPosition(), 0);
+    sheet.grid()->horizontalHeader()->moveSection(1, 0);
+    EXPECT_EQ(sheet.viewFields()->cursorPosition(), 0);
+
+    // A wider window widens the grid, not the browse panel.
+    sheet.resize(800, 500);
+    QApplication::processEvents();
+    auto* splitter = sheet.findChild<QSplitter*>();
+    const int browseWidth = splitter->sizes().front();
+    sheet.resize(1200, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(splitter->sizes().front(), browseWidth);
+}
+
+TEST_F(RecordViewsTest, PrintSettingsAreKeptBetweenRuns) {
+    auto printSettings = [](SpreadsheetWindow& sheet, std::function<void(QDialog*)> answer) {
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+            if (auto* dialog = qobject_cast<GridPrintSettingsDialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                answer(dialog);
+            }
+        });
+        timer->start();
+        QMenu* menu = sheet.action(QStringLiteral("Print a screenshot"))->menu();
+        menu->actions()[0]->trigger();  // "Print Settings"
+    };
+    auto landscape = [](QDialog* dialog) {
+        for (auto* radio : dialog->findChildren<QRadioButton*>())
+            if (radio->text().contains(QStringLiteral("Landscape"))) return radio;
+        return static_cast<QRadioButton*>(nullptr);
+    };
+    {
+        RecordingOpener opener;
+        WindowContext context{*session, dialogs, paths, opener};
+        SpreadsheetWindow first(context, SpreadsheetLinks{});
+        printSettings(first, [&](QDialog* dialog) {
+            landscape(dialog)->setChecked(true);
+            dialog->accept();
+        });
+    }
+    RecordingOpener opener;
+    WindowContext context{*session, dialogs, paths, opener};
+    SpreadsheetWindow next(context, SpreadsheetLinks{});
+    bool kept = false;
+    printSettings(next, [&](QDialog* dialog) {
+        kept = landscape(dialog)->isChecked();
+        dialog->reject();
+    });
+    EXPECT_TRUE(kept);
 }
 
 TEST_F(RecordViewsTest, DraggingAHeaderRewritesTheColumnList) {
