@@ -45,9 +45,9 @@ TEST_F(ImportCellarCommandTest, RefusalsAndUsageErrors) {
     const std::string db = ReadBytes(Path("db.dat"));
     const struct { std::vector<std::string> args; int exit; std::string err; } cases[] = {
         {{"import-cellar", Path("web.csv"), Path("db.dat"), "--into", Path("db.dat")}, 2,
-         "vorlane-cli: " + Path("db.dat") + " is the same file as " + Path("db.dat") + "; choose another file to write\n"},
+         "vorlane-cli: " + Path("db.dat") + " is the same file as the input " + Path("db.dat") + "; nothing was written\n"},
         {{"export", Path("db.dat"), Path("db.dat")}, 2,
-         "vorlane-cli: " + Path("db.dat") + " is the same file as " + Path("db.dat") + "; choose another file to write\n"},
+         "vorlane-cli: " + Path("db.dat") + " is the same file as the input " + Path("db.dat") + "; nothing was written\n"},
         {{"import-cellar", Path("page.csv"), Path("x.dat")}, 2,
          "vorlane-cli: " + Path("page.csv") + " is a web page (HTML), not an export: perhaps a sign-in page was saved instead.\n"},
         {{"import-cellar", Path("web.csv"), Path("x.dat"), "--format", "excel"}, 1,

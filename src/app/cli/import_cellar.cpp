@@ -1,12 +1,12 @@
 // Another program's cellar export into a database, and every record out as CSV.
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
 
 #include "app/cli/command.h"
 #include "app/cli/load_database.h"
+#include "app/cli/report_options.h"
 #include "exchange/cellar_export.h"
 #include "exchange/cellar_import.h"
 #include "storage/database_file.h"
@@ -22,15 +22,6 @@ constexpr std::pair<std::string_view, std::string_view> kFormats[] = {
     {"web", "web cellar service"},      {"phone", "phone app cellar"},        {"collection", "collection manager"},
     {"vorlane", "Vorlane export"},      {"columns", "columns named like the fields"},
 };
-
-bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-void RefuseSameFile(const std::string& out, const std::string& in) {
-    if (SameFile(out, in)) throw FileProblem(out + " is the same file as " + in + "; choose another file to write");
-}
 
 // The shipped value trees, beside the program as ../share/vorlane.
 void LoadDefaultTrees(Database& db) {
@@ -81,8 +72,7 @@ void RunImportCellar(const std::vector<std::string>& arguments, std::ostream& ou
             if (format == id) layoutName = name;
         if (layoutName.empty()) throw UsageError("--format is auto, web, phone, collection, vorlane or columns");
     }
-    RefuseSameFile(outPath, in);
-    if (!into.empty()) RefuseSameFile(outPath, into);
+    RefuseWritingOverInputs({outPath}, into.empty() ? std::vector<std::string>{in} : std::vector<std::string>{in, into});
 
     Database db;
     if (into.empty()) LoadDefaultTrees(db);
@@ -115,7 +105,7 @@ void RunImportCellar(const std::vector<std::string>& arguments, std::ostream& ou
 }
 
 void RunExport(const std::vector<std::string>& arguments, std::ostream& out) {
-    RefuseSameFile(arguments[1], arguments[0]);
+    RefuseWritingOverInputs({arguments[1]}, {arguments[0]});
     const Database db = LoadDatabase(arguments[0]);
     FileResult written = WriteFileSafely(arguments[1], ExportAllRecords(db));
     if (!written.ok) throw FileProblem(written.error);
