@@ -21,6 +21,7 @@ public:
     void Error(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }
     bool AskYesNo(const std::string& q) override { return Information(q), false; }
     vorlane::Answer AskYesNoCancel(const std::string& q) override { return Information(q), vorlane::Answer::No; }
+    std::size_t AskChoice(const std::string&, const std::vector<std::string>& choices) override { return choices.size() - 1; }
     std::string Prompt(const std::string&, const std::string& p, const std::string& d, bool) override {
         return Information(p), d;
     }

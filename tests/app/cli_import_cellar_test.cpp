@@ -43,6 +43,9 @@ TEST_F(ImportCellarCommandTest, RefusalsAndUsageErrors) {
     WriteBytes(Path("page.csv"), "<html><body>Sign in</body></html>");
     vorlane::testing::WriteCellar(Path("db.dat"), vorlane::testing::CellarOf({"Barolo"}));
     const std::string db = ReadBytes(Path("db.dat"));
+    const std::string kUsage =
+        "; usage: vorlane-cli import-cellar IN OUT [--into DB] [--format auto|web|phone|collection|vorlane|columns] "
+        "[--map COLUMN=FIELD]... [--dry-run]\n";
     const struct { std::vector<std::string> args; int exit; std::string err; } cases[] = {
         {{"import-cellar", Path("web.csv"), Path("db.dat"), "--into", Path("db.dat")}, 2,
          "vorlane-cli: " + Path("db.dat") + " is the same file as the input " + Path("db.dat") + "; nothing was written\n"},
@@ -51,9 +54,9 @@ TEST_F(ImportCellarCommandTest, RefusalsAndUsageErrors) {
         {{"import-cellar", Path("page.csv"), Path("x.dat")}, 2,
          "vorlane-cli: " + Path("page.csv") + " is a web page (HTML), not an export: perhaps a sign-in page was saved instead.\n"},
         {{"import-cellar", Path("web.csv"), Path("x.dat"), "--format", "excel"}, 1,
-         "vorlane-cli: --format is auto, web, phone, collection, vorlane or columns\n"},
+         "vorlane-cli: --format is auto, web, phone, collection, vorlane or columns" + kUsage},
         {{"import-cellar", Path("web.csv"), Path("x.dat"), "--map", "Nope=Name"}, 1,
-         "vorlane-cli: --map: " + Path("web.csv") + " has no column \"Nope\"\n"},
+         "vorlane-cli: --map: " + Path("web.csv") + " has no column \"Nope\"" + kUsage},
     };
     for (const auto& c : cases) {
         CliResult r = Run(c.args);

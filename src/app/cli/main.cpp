@@ -16,8 +16,9 @@ constexpr std::string_view kProgram = "vorlane-cli";
 
 constexpr std::size_t kColumns = 80;
 
-// Words of text in lines of at most kColumns, each after indent blanks.
-void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent) {
+// Words of text in lines of at most kColumns: the first after indent blanks,
+// the others after continuation blanks.
+void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent, std::size_t continuation) {
     std::string line(indent, ' ');
     bool empty = true;
     for (std::size_t start = 0; start < text.size();) {
@@ -26,7 +27,7 @@ void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent) 
         const std::string_view word = text.substr(start, end - start);
         if (!empty && line.size() + 1 + word.size() > kColumns) {
             out << line << '\n';
-            line.assign(indent, ' ');
+            line.assign(continuation, ' ');
             empty = true;
         }
         if (!empty) line += ' ';
@@ -40,8 +41,8 @@ void PrintWrapped(std::ostream& out, std::string_view text, std::size_t indent) 
 void PrintHelp(std::ostream& out) {
     out << "usage: " << kProgram << " COMMAND ARGUMENTS\n\ncommands:\n";
     auto entry = [&](const std::string& form, std::string_view summary) {
-        PrintWrapped(out, form, 2);
-        PrintWrapped(out, summary, 6);
+        PrintWrapped(out, form, 2, 4);
+        PrintWrapped(out, summary, 6, 6);
     };
     for (const Command& c : Commands()) entry(std::string(c.name) + " " + std::string(c.arguments), c.summary);
     entry("--help", "show this help");
@@ -50,7 +51,7 @@ void PrintHelp(std::ostream& out) {
     PrintWrapped(out,
                  "Exit status: 0 success, 1 usage error, 2 a file that cannot be read, is not valid or cannot be "
                  "written.",
-                 0);
+                 0, 0);
 }
 
 // Scripts read one line per failure, whatever a path or a system message holds.
