@@ -8,7 +8,7 @@ packages=(
   nlohmann-json3-dev libsimpleini-dev libgraphicsmagick1-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   clang libclang-rt-14-dev
-  qt6-multimedia-dev libcdio-dev libcdio-paranoia-dev
+  qt6-multimedia-dev libcdio-dev libcdio-paranoia-dev libzip-dev
   xvfb xauth poppler-utils chromium
   desktop-file-utils appstream dpkg-dev adwaita-icon-theme locales
   x11-utils groff-base file

@@ -14,7 +14,7 @@ constexpr std::array kCommands = {
     Command{"shopping", "DB [--search SRH]", 1, "print the shopping list, one ingredient and measure a line", RunShopping, 2},
     Command{"import", "DB RPT IN.csv OUT", 4, "append the lines of IN.csv as records through the report's fields; write OUT", RunImport},
     Command{"import-cellar", "IN OUT [--into DB] [--format auto|web|phone|collection|vorlane|columns] [--map COLUMN=FIELD]... [--dry-run]", 2,
-            "write OUT from another program's cellar export IN (into a copy of DB when given); report on standard error",
+            "write OUT from another program's cellar export IN, or the cellar.csv in the ZIP archive IN (into a copy of DB when given); report on standard error",
             RunImportCellar, 64},
     Command{"export", "DB OUT.csv", 2, "write every record of DB as CSV (UTF-8) with a header row of its labels", RunExport},
     Command{"graph", "DB K [VALUE] [--json]", 2,

@@ -9,6 +9,7 @@
 #include "app/cli/report_options.h"
 #include "exchange/cellar_export.h"
 #include "exchange/cellar_import.h"
+#include "exchange/zip/zip_member.h"
 #include "storage/database_file.h"
 #include "storage/safe_file.h"
 #include "storage/value_tree.h"
@@ -81,6 +82,7 @@ void RunImportCellar(const std::vector<std::string>& arguments, std::ostream& ou
     std::string bytes;
     FileResult read = ReadWholeFile(in, bytes, kMaxDatabaseBytes);
     if (!read.ok) throw FileProblem(read.error);
+    if (std::string error; !TakeCellarOutOfZip(in, bytes, error)) throw FileProblem(error);
     const DelimitedText text = ReadDelimitedText(bytes, in);
     if (!text.refusal.empty()) throw FileProblem(text.refusal);
     const auto layouts = KnownLayouts();

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "exchange/cellar_export.h"
+#include "exchange/zip/zip_member.h"
 #include "storage/database_file.h"
 #include "storage/database_session.h"
 #include "storage/dialogs.h"
@@ -29,7 +30,7 @@ namespace {
 
 constexpr int kPreviewRows = 10;
 constexpr const char* kSettingsSection = "CELLAR IMPORT";
-constexpr const char* kImportFilter = "Delimited Text|*.csv|Text|*.txt|All Files|*";
+constexpr const char* kImportFilter = "Delimited Text|*.csv|Text|*.txt|ZIP Archive|*.zip|All Files|*";
 
 }  // namespace
 
@@ -172,6 +173,10 @@ bool CellarImportWizard::readFile() {
     FileResult read = ReadWholeFile(path, bytes, kMaxDatabaseBytes);
     if (!read.ok) {
         fileProblem_->setText(MessageToQString(read.error));
+        return false;
+    }
+    if (std::string error; !TakeCellarOutOfZip(path, bytes, error)) {
+        fileProblem_->setText(MessageToQString(error));
         return false;
     }
     text_ = ReadDelimitedText(bytes, path);
