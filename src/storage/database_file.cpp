@@ -4,6 +4,7 @@
 #include <charconv>
 #include <new>
 
+#include "storage/number_text.h"
 #include "storage/value_tree.h"
 
 namespace vorlane {
@@ -266,17 +267,12 @@ std::size_t ListSize(const std::vector<std::string>& list) {
     return size;
 }
 
-std::string Grouped(std::size_t number) {
-    std::string digits = std::to_string(number);
-    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-    return digits;
-}
-
 }  // namespace
 
 std::string DatabaseSizeProblem(std::size_t fileBytes, std::size_t maxBytes) {
     if (fileBytes <= maxBytes) return {};
-    return "The database would take " + Grouped(fileBytes) + " bytes, more than the " + Grouped(maxBytes) +
+    return "The database would take " + GroupThousands(std::to_string(fileBytes)) + " bytes, more than the " +
+           GroupThousands(std::to_string(maxBytes)) +
            " bytes a database file may hold.";
 }
 
