@@ -40,7 +40,7 @@ sample="$prefix/share/vorlane/sample/cellar.dat"
 status=0; "$cli" --frobnicate 2>/dev/null || status=$?
 [ "$status" -eq 1 ] || fail "vorlane-cli --frobnicate exits $status, not 1"
 # Every command the companion knows is described in its manual page.
-man_cli="$(zcat "$prefix/share/man/man1/vorlane-cli.1.gz")"
+man_cli="$(zcat "$prefix/share/man/man1/vorlane-cli.1.gz" | sed 's/\\-/-/g')"  # roff escapes its hyphens
 for command in $("$cli" --help | awk '/^commands:/ {on = 1; next} on && /^  [a-z]/ {print $1}'); do
   grep -q "^\.BI $command " <<<"$man_cli" || fail "manual page lacks the command $command"
 done
