@@ -8,28 +8,14 @@
 
 #include "cellar/ui/drinking_window.h"
 #include "cellar_generator.h"
+#include "silent_dialogs.h"
 #include "storage/database_session.h"
 
 namespace {
 
 using namespace vorlane;
 
-class SilentDialogs : public Dialogs {
-public:
-    void Information(const std::string&) override {}
-    void Error(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
-    std::size_t AskChoice(const std::string&, const std::vector<std::string>& choices) override { return choices.size() - 1; }
-    std::string Prompt(const std::string&, const std::string&, const std::string& d, bool) override { return d; }
-    std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseFileToSave(const std::string&, const std::string&, const std::string&,
-                                                const std::string&) override {
-        return std::nullopt;
-    }
-};
+using vorlane::bench::SilentDialogs;
 
 class NoOpener : public WindowOpener {
 public:

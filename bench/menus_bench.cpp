@@ -18,26 +18,16 @@
 #include "editor/ui/main_window.h"
 #include "search/ui/search_window.h"
 #include "storage/database_session.h"
+#include "silent_dialogs.h"
 
 namespace {
 
 using namespace vorlane;
 
-class SilentDialogs : public Dialogs {
+// Closing a window with unsaved edits goes on without saving.
+class SilentDialogs : public vorlane::bench::SilentDialogs {
 public:
-    void Information(const std::string&) override {}
-    void Error(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
     Answer AskYesNoCancel(const std::string&) override { return Answer::No; }
-    std::size_t AskChoice(const std::string&, const std::vector<std::string>& choices) override { return choices.size() - 1; }
-    std::string Prompt(const std::string&, const std::string&, const std::string& d, bool) override { return d; }
-    std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseFileToSave(const std::string&, const std::string&, const std::string&,
-                                                const std::string&) override {
-        return std::nullopt;
-    }
 };
 
 // 100,000 values: `top` top-level values sharing the rest as children.

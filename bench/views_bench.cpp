@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "cellar_generator.h"
+#include "silent_dialogs.h"
 #include "editor/record_sort.h"
 #include "storage/database_session.h"
 #include "views/ui/album_grid.h"
@@ -21,24 +22,7 @@ namespace {
 
 using namespace vorlane;
 
-class SilentDialogs : public Dialogs {
-public:
-    void Information(const std::string&) override {}
-    void Error(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
-    std::string Prompt(const std::string&, const std::string&, const std::string& d, bool) override { return d; }
-    std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseFileToSave(const std::string&, const std::string&, const std::string&,
-                                                const std::string&) override {
-        return std::nullopt;
-    }
-    std::size_t AskChoice(const std::string&, const std::vector<std::string>& choices) override {
-        return choices.size() - 1;
-    }
-};
+using vorlane::bench::SilentDialogs;
 
 class NoOpener : public WindowOpener {
 public:
